@@ -1,0 +1,13 @@
+#include "clock.h"
+#include <chrono>
+
+namespace platform {
+
+uint32_t SystemClock::now_ms() const
+{
+    using namespace std::chrono;
+    const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return static_cast<uint32_t>(static_cast<uint64_t>(ms));
+}
+
+} // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+#include <QPoint>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+
+// Message boxes and input boxes. Answers are the classic button codes.
+class Prompt {
+public:
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum class Icon { None, Information, Question, Warning, Critical };
+    static constexpr int kOk = 1, kCancel = 2, kYes = 6, kNo = 7;
+
+    virtual ~Prompt() = default;
+    virtual int ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None) = 0;
+    // The text typed, or nullopt for Cancel.
+    virtual std::optional<QString> input(const QString& prompt, const QString& title,
+                                         const QString& default_text = QString(),
+                                         std::optional<QPoint> position = std::nullopt) = 0;
+
+    void inform(const QString& text, const QString& title, Icon icon = Icon::None)
+    {
+        ask(text, title, Buttons::Ok, icon);
+    }
+};
+
+// The real one: QMessageBox and QInputDialog, modal to `parent` (may be null).
+class QtPrompt final : public Prompt {
+public:
+    explicit QtPrompt(QWidget* parent = nullptr) : parent_(parent) {}
+    void set_parent(QWidget* parent) { parent_ = parent; }
+    int ask(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
+    std::optional<QString> input(const QString& prompt, const QString& title,
+                                 const QString& default_text, std::optional<QPoint> position) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace platform

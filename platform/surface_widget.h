@@ -1,0 +1,38 @@
+#pragma once
+#include "surface.h"
+#include <QWidget>
+
+namespace platform {
+
+// A picture box: shows its persistent Surface and reports the mouse in its own pixels.
+// Drawing on surface() shows after refresh(), as with a picture box's Refresh.
+class SurfaceWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit SurfaceWidget(QWidget* parent = nullptr, int width = 0, int height = 0);
+
+    Surface& surface() { return surface_; }
+    const Surface& surface() const { return surface_; }
+    // Takes the picture and the picture's size (AutoSize).
+    void set_picture(const QImage& picture);
+    void refresh() { update(); }
+
+signals:
+    void mouse_pressed(Qt::MouseButton button, QPointF pos);
+    void mouse_moved(Qt::MouseButtons buttons, QPointF pos);
+    void mouse_released(Qt::MouseButton button, QPointF pos);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    Surface surface_;
+    bool press_inside_ = false;
+};
+
+} // namespace platform
