@@ -1,0 +1,14 @@
+#pragma once
+// Writers of the game's pictures, each into the bmp folder given.
+
+#include <QString>
+
+namespace assetgen {
+
+void write_sprite_pictures(const QString& bmp_dir);     // holes, seal, yeti, hit pictures
+void write_countdown_pictures(const QString& bmp_dir);  // 3, 2, 1, GO
+void write_icon_pictures(const QString& bmp_dir);       // the icon menu, its wall, help arrows
+void write_title_pictures(const QString& bmp_dir);      // title plate and splash logo
+void write_cursor_files(const QString& bmp_dir);        // the weapon cursors
+
+}  // namespace assetgen
