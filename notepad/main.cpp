@@ -1,0 +1,30 @@
+// メモルー 2k: the diary notepad of the suite.
+#include "MF.h"
+#include "platform/file_dialogs.h"
+#include "platform/program_folder.h"
+#include "platform/prompt.h"
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("memolu"));
+    app.setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                  .arg(MEMOLU_VERSION_MAJOR)
+                                  .arg(MEMOLU_VERSION_MINOR)
+                                  .arg(MEMOLU_VERSION_REVISION));
+    QTranslator qt_ja;
+    if (qt_ja.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qt_ja);
+
+    const QString app_dir = platform::program_folder();
+    platform::QtPrompt prompt;
+    platform::QtFileDialogs dialogs;
+    MF window(prompt, dialogs, app_dir);
+    prompt.set_parent(&window);
+    dialogs.set_parent(&window);
+    window.show();
+    return app.exec();
+}
