@@ -1,0 +1,31 @@
+#pragma once
+#include "game_data.h"
+#include "game_paths.h"
+#include <QStringList>
+
+// Reading and writing the game's four data files in the program folder.
+namespace data_files {
+
+struct ReadResult {
+    // A file the game cannot run without ("hitc.csv", "missc.csv"): its full path.
+    QString missing_file;
+    // Files that had to be created or completed but could not be written, each
+    // with the reason; the game goes on with the values in memory.
+    QStringList write_failures;
+
+    bool ok() const { return missing_file.isEmpty(); }
+};
+
+// Fills `data` from "score.ini", "hitc.csv", "missc.csv" and "config.csv".
+// A missing or short "score.ini" or "config.csv" is read as defaults where it
+// says nothing and written back whole, so it is complete from then on.
+// Comment entries the files do not fill keep their previous values.
+ReadResult read_files(const GamePaths& paths, GameData& data);
+
+// Replaces "config.csv" with the four settings. False with a reason on failure.
+bool write_config(const GamePaths& paths, const GameSettings& settings, QString* error);
+
+// Replaces "score.ini" with entries 0..9.
+bool write_scores(const GamePaths& paths, const ScoreTable& table, QString* error);
+
+} // namespace data_files

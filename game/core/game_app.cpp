@@ -1,0 +1,80 @@
+#include "game_app.h"
+#include "data_files.h"
+#include "game_texts.h"
+#include <QScreen>
+
+GameApp::GameApp(GameServices services, GamePaths paths, PokanWindow::Options options)
+    : services_(services), paths_(std::move(paths)), options_(std::move(options))
+{
+}
+
+GameApp::~GameApp() = default;
+
+void GameApp::show_logo()
+{
+    // Loaded anew each time it is shown.
+    logo_ = std::make_unique<LogoWindow>(services_.clock, paths_.bmp_dir);
+    const QString missing = logo_->load();
+    if (!missing.isEmpty()) {
+        fail(missing);
+        return;
+    }
+    connect(logo_.get(), &LogoWindow::wait_over, this, [this] {
+        if (init_main())
+            logo_->exit_ani(main_.get());
+    });
+    logo_->start();
+}
+
+bool GameApp::init_main()
+{
+    if (!main_) {
+        main_ = std::make_unique<PokanWindow>(services_, options_);
+        connect(main_.get(), &PokanWindow::closed, this, &GameApp::finished);
+        const QString missing = main_->load(paths_);
+        if (!missing.isEmpty()) {
+            fail(missing);
+            return false;
+        }
+    }
+    main_->adjustSize();
+    centre_main_window();
+    QString missing = main_->prepare_layout();
+    if (missing.isEmpty()) {
+        const data_files::ReadResult read = data_files::read_files(paths_, main_->data());
+        missing = read.missing_file;
+        if (missing.isEmpty() && !read.write_failures.isEmpty())
+            services_.prompt.inform(QString::fromUtf8("データファイルを保存できません｡\n")
+                                        + read.write_failures.join(QLatin1Char('\n'))
+                                        + QString::fromUtf8("\nスコアと設定はこの回だけのものになります｡"),
+                                    game_texts::kCloseTitle, platform::Prompt::Icon::Warning);
+    }
+    if (missing.isEmpty())
+        missing = main_->apply_weapon();
+    if (!missing.isEmpty()) {
+        fail(missing);
+        return false;
+    }
+    return true;
+}
+
+void GameApp::centre_main_window()
+{
+    QScreen* screen = main_->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = main_->frameGeometry().size();
+    main_->move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+}
+
+void GameApp::fail(const QString& path)
+{
+    if (logo_)
+        logo_->hide();
+    if (main_)
+        main_->hide();
+    services_.prompt.inform(QString::fromUtf8("必要なファイルが見つからないか、読めません｡\n") + path,
+                            game_texts::kCloseTitle, platform::Prompt::Icon::Critical);
+    emit failed(path);
+}

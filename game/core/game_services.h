@@ -1,0 +1,13 @@
+#pragma once
+#include "platform/clock.h"
+#include "platform/prompt.h"
+#include "platform/random.h"
+#include "platform/sound.h"
+
+// What the game takes from outside: real services in the program, fakes in tests.
+struct GameServices {
+    platform::Clock& clock;
+    platform::Random& random;
+    platform::SoundSystem& sound;
+    platform::Prompt& prompt;
+};

@@ -1,0 +1,71 @@
+#include "pokan_menus.h"
+#include <QMainWindow>
+#include <QMenuBar>
+
+namespace {
+
+QAction* add(QMenu* menu, const char* caption, bool enabled = false, QKeySequence keys = {})
+{
+    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    a->setEnabled(enabled);
+    if (!keys.isEmpty())
+        a->setShortcut(keys);
+    return a;
+}
+
+} // namespace
+
+PokanMenus PokanMenus::build(QMainWindow* window, bool with_skin_chooser)
+{
+    PokanMenus m;
+    QMenuBar* bar = window->menuBar();
+
+    m.file = bar->addMenu(QString::fromUtf8("ファイル"));
+    m.start = add(m.file, "開始", false, QKeySequence(Qt::Key_F1));
+    m.m_stop = add(m.file, "中断");
+    m.m_stop->setVisible(false);
+    m.file->addSeparator();
+    m.reset = add(m.file, "リセット", false, QKeySequence(Qt::CTRL | Qt::Key_R));
+    m.file->addSeparator();
+    m.m_soubi = add(m.file, "装備");
+    m.m_set = add(m.file, "設定");
+    m.scorecall = add(m.file, "スコア");
+    if (with_skin_chooser)
+        m.change_pic = add(m.file, "絵柄の変更");
+    m.m_help = add(m.file, "ヘルプ");
+    m.exit = add(m.file, "終了", true, QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    m.mode_menu = bar->addMenu(QString::fromUtf8("モード"));
+    m.mode[0] = add(m.mode_menu, "ノーマル");
+    m.mode[1] = add(m.mode_menu, "mode of ZAN");
+
+    m.system = bar->addMenu(QString::fromUtf8("システム"));
+    m.win_exit = m.system->addMenu(QString::fromUtf8("Windowsの終了"));
+    m.win_end = add(m.win_exit, "終了");
+    m.reboot = add(m.win_exit, "再起動");
+    m.explorer = add(m.system, "エクスプローラ", false, QKeySequence(Qt::CTRL | Qt::Key_E));
+    m.screen_server = add(m.system, "スクリーンセーバー", false, QKeySequence(Qt::CTRL | Qt::Key_S));
+    m.exec = add(m.system, "ファイル名を指定して実行");
+    m.sys_propa = add(m.system, "システムプロパティ");
+    m.info_mg[0] = add(m.system, "メモリ情報");
+    m.info_mg[1] = add(m.system, "ゴミ箱");
+    m.clear_resent = add(m.system, "最近使ったファイルをクリアする。");
+
+    m.info = bar->addMenu(QString::fromUtf8("情報"));
+    m.about_mipo = add(m.info, "ミポぽかん。2000", false, QKeySequence(Qt::CTRL | Qt::Key_G));
+    m.about_zorvik = add(m.info, "ゾルヴィクについて", false, QKeySequence(Qt::CTRL | Qt::Key_I));
+    m.open_wb = add(m.info, "みぽうざ～の起動");
+    m.www_home = add(m.info, "ホームページへ");
+    m.rireki = add(m.info, "更新履歴");
+
+    m.sm = new QMenu(QStringLiteral("sm"), window);
+    m.sm_start = add(m.sm, "start");
+    m.sm_reset = add(m.sm, "reset");
+    m.sm_exit = add(m.sm, "exit", true);
+    m.sm->addSeparator();
+    m.sm_cancel = add(m.sm, "cancel", true);
+
+    m.sm3 = new QMenu(QString::fromUtf8("情報"), window);
+    m.sm3_zorvik = add(m.sm3, "zorvik", true);
+    return m;
+}

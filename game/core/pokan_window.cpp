@@ -1,0 +1,304 @@
+#include "pokan_window.h"
+#include "game_texts.h"
+#include "game/play/mouse_cls.h"
+#include "platform/legacy/rounding.h"
+#include "platform/window_shape.h"
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLayout>
+#include <QMenu>
+
+using legacy::round_half_even;
+
+namespace {
+
+QLabel* make_label(QWidget* parent, const QString& text, QRect geometry, int point_size = 9)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    QFont f(game_texts::kUiFont);
+    f.setPointSize(point_size);
+    label->setFont(f);
+    return label;
+}
+
+void set_colours(QLabel* label, const QString& text_colour, const QString& background)
+{
+    label->setStyleSheet(QStringLiteral("color: %1; background: %2;").arg(text_colour, background));
+}
+
+} // namespace
+
+PokanWindow::PokanWindow(GameServices services, Options options, QWidget* parent)
+    : QMainWindow(parent), services_(services), options_(std::move(options))
+{
+    setWindowTitle(game_texts::caption(options_.version_text));
+    build_controls();
+    menus_ = PokanMenus::build(this, options_.with_skin_chooser);
+    connect_menus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    timer_open_.setInterval(10);
+    timer_open_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_open_, &QTimer::timeout, this, &PokanWindow::title_tick);
+    timer5_.setInterval(22);
+    timer5_.setTimerType(Qt::PreciseTimer);
+    connect(&timer5_, &QTimer::timeout, this, &PokanWindow::jiggle_title);
+    timer1_.setInterval(200);
+}
+
+PokanWindow::~PokanWindow()
+{
+    shutdown();
+}
+
+void PokanWindow::build_controls()
+{
+    form_ = new platform::SurfaceWidget(this, kClientWidth, kClientHeight);
+    form_->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(form_);
+
+    back0_ = new platform::SurfaceWidget(form_, kBoardSize, kBoardSize);
+    back0_->move(kBoardPos);
+    back0_->setEnabled(false);
+    for (auto& work : back_work_)
+        work = platform::Surface(kBoardSize, kBoardSize);
+
+    gauge_ = new platform::SurfaceWidget(form_, 177, 9);
+    gauge_->move(8, 88);
+
+    for (int i = 0; i < 6; ++i) {
+        const QRect r(10 + (i % 2 ? 100 : 0), 10 + 25 * (i / 2), 90, 20);
+        data_labels_[i] = make_label(form_, QString(), r);
+        set_colours(data_labels_[i], QStringLiteral("black"), QStringLiteral("white"));
+    }
+    coment_ = make_label(form_, game_texts::kProductName, QRect(1, kClientHeight - 80, kClientWidth, 26), 11);
+    set_colours(coment_, QStringLiteral("black"), QStringLiteral("white"));
+
+    // Debug captions, outside the visible width.
+    mouse_ = make_label(form_, QString(), QRect(kClientWidth + 10, 0, 120, 16));
+    mousec_ = make_label(form_, QString(), QRect(kClientWidth + 10, 20, 200, 16));
+
+    mpkx_ = new platform::SurfaceWidget(form_, kClientWidth, kClientHeight);
+    mpkx_->setToolTip(game_texts::kPlateTip);
+    gtl_ = make_label(mpkx_, game_texts::kTitleText, QRect(10, 188, 193, 33), 18);
+    gtl_->setStyleSheet(QStringLiteral("color: rgb(40, 60, 200); background: transparent; font-weight: bold;"));
+    gtl_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lbl_version_ = make_label(mpkx_, game_texts::release_version(options_.version_text), QRect(40, 224, 160, 16));
+    lbl_version_->setStyleSheet(QStringLiteral("color: rgb(60, 60, 110); background: transparent;"));
+    lbl_version_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    selvio_ = make_label(mpkx_, QStringLiteral("From selvio"), QRect(112, 304, 90, 16));
+    selvio_->setStyleSheet(QStringLiteral("color: rgb(60, 60, 110); background: transparent;"));
+    selvio_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    zorviklogo_ = new platform::SurfaceWidget(form_, kClientWidth, kClientHeight);
+    zorviklogo_->surface().fill(qRgb(0, 0, 0));
+    zorvik_label_ = make_label(zorviklogo_, QString(), QRect(0, 0, 200, 30), 18);
+    zorvik_label_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    connect(zorviklogo_, &platform::SurfaceWidget::clicked, this, [this] {
+        sounds_->play_simple(QStringLiteral("open_mpkx.wav"));
+        open_end();
+    });
+    connect(mpkx_, &platform::SurfaceWidget::clicked, this, &PokanWindow::mpkx_click);
+    connect(back0_, &platform::SurfaceWidget::mouse_pressed, this, &PokanWindow::act);
+    connect(form_, &platform::SurfaceWidget::mouse_pressed, this,
+            [this](Qt::MouseButton b, QPointF) { form_mouse_down(b); });
+}
+
+void PokanWindow::connect_menus()
+{
+    connect(menus_.exit, &QAction::triggered, this, &PokanWindow::pokan_end);
+    connect(menus_.sm_exit, &QAction::triggered, this, &PokanWindow::pokan_end);
+}
+
+QString PokanWindow::load(const GamePaths& paths)
+{
+    paths_ = paths;
+    sounds_ = std::make_unique<GameSounds>(services_.sound, paths_.wav_dir);
+    const QString missing = sprites_.load(paths_.bmp_dir);
+    if (!missing.isEmpty())
+        return missing;
+    data_on();
+    title_ = std::make_unique<TitleSequence>(services_.random, kClientWidth, kClientHeight);
+    start_up();
+    timer_open_.start();
+    return QString();
+}
+
+QString PokanWindow::prepare_layout()
+{
+    mpkx_->move(0, 0);
+    const QImage title = load_picture(paths_.bmp_dir + game_texts::kTitlePicture);
+    if (title.isNull())
+        return paths_.bmp_dir + game_texts::kTitlePicture;
+    mpkx_->surface().set_picture(title);
+    mpkx_->surface().resize(kClientWidth, kClientHeight);
+    mpkx_->refresh();
+    paint_background();
+    return QString();
+}
+
+QString PokanWindow::apply_weapon()
+{
+    const QString missing = weapon_cursors_.soubi_select(data_.settings.buki_no, paths_.bmp_dir);
+    if (missing.isEmpty())
+        back0_->setCursor(weapon_cursors_.raised());
+    return missing;
+}
+
+void PokanWindow::paint_background()
+{
+    // Blue at the top row to cyan at row 255, cyan below.
+    platform::Surface& s = form_->surface();
+    for (int y = 0; y < s.height(); ++y)
+        s.fill_rect(QRect(0, y, s.width(), 1), qRgb(0, std::min(y, 255), 255));
+    form_->refresh();
+}
+
+void PokanWindow::start_up()
+{
+    zorviklogo_->surface().fill(qRgb(0, 0, 0));
+    zorviklogo_->refresh();
+    const int top = static_cast<int>(round_half_even(0.35 * kClientHeight));
+    zorvik_label_->setGeometry(0, top, 200, 30);
+    set_colours(zorvik_label_, QStringLiteral("white"), QStringLiteral("transparent"));
+    zorvik_label_->setText(game_texts::kMakerLine);
+}
+
+void PokanWindow::title_tick()
+{
+    if (!title_)
+        return;
+    const TitleSequence::Step step = title_->tick();
+    if (step.label)
+        zorvik_label_->setText(*step.label);
+    platform::Surface& panel = zorviklogo_->surface();
+    for (const auto& line : step.lines)
+        panel.line(line.from, line.to, line.color);
+    if (step.circle_radius > 0)
+        panel.circle(title_->centre(), step.circle_radius, qRgb(255, 255, 255));
+    zorviklogo_->refresh();
+    if (step.move_panel)
+        zorviklogo_->move(zorviklogo_->x(), zorviklogo_->y() + TitleSequence::kPanelStep);
+    if (step.finished) {
+        sounds_->play_simple(QStringLiteral("open_mpkx.wav"));
+        open_end();
+    }
+}
+
+void PokanWindow::open_end()
+{
+    zorviklogo_->surface().fill(qRgb(0, 0, 0));
+    timer5_.start();
+    timer_open_.stop();
+    zorviklogo_->hide();
+    draw_empty_holes();
+    form_->refresh();
+    back0_->setEnabled(true);
+}
+
+void PokanWindow::draw_empty_holes()
+{
+    platform::Surface& form = form_->surface();
+    const platform::Surface& hole = sprites_.pic[0];
+    for (int row = 0; row < 3; ++row)
+        for (int x : {30, 80, 130})
+            platform::trans_blt(form, x, kBoardPos.y() + 50 * row, 50, 50, hole, 0, 0, sprites_.key(0));
+    // The board starts out as the clean background it lies on.
+    back0_->surface().copy_from(form, QRect(kBoardPos, QSize(kBoardSize, kBoardSize)), QPoint(0, 0));
+    back0_->refresh();
+}
+
+void PokanWindow::jiggle_title()
+{
+    const int top = static_cast<int>(round_half_even(services_.random.next() * 5 + 188));
+    const int left = static_cast<int>(round_half_even(services_.random.next() * 5 + 10));
+    gtl_->move(left, top);
+}
+
+void PokanWindow::always_top()
+{
+    platform::set_topmost(this, true);
+}
+
+void PokanWindow::not_top()
+{
+    platform::set_topmost(this, false);
+}
+
+void PokanWindow::pokan_end()
+{
+    zorvik_label_->move(zorvik_label_->x(), 15);
+    set_colours(zorvik_label_, QStringLiteral("blue"), QStringLiteral("white"));
+    zorvik_label_->setText(game_texts::kCloseLabel);
+    zorviklogo_->move(0, 0);
+    zorviklogo_->surface().fill(qRgb(255, 255, 255));
+    const QImage title = load_picture(paths_.bmp_dir + game_texts::kTitlePicture);
+    if (!title.isNull())
+        zorviklogo_->surface().copy_from(platform::Surface(title), title.rect(), QPoint(0, 0));
+    zorviklogo_->refresh();
+    zorviklogo_->show();
+    zorviklogo_->raise();
+
+    const int answer = services_.prompt.ask(game_texts::kCloseQuestion, game_texts::kCloseTitle,
+                                            platform::Prompt::Buttons::YesNo, platform::Prompt::Icon::Question);
+    if (answer == platform::Prompt::kYes)
+        close();
+    else
+        zorviklogo_->hide();
+}
+
+void PokanWindow::data_on()
+{
+    for (int i = 0; i < 6; ++i)
+        data_labels_[i]->setText(game_texts::kDataHeadings[i]);
+}
+
+int PokanWindow::mouse_index(float x, float y)
+{
+    const int index = MouseCls::mouse_index(x, y);
+    mousec_->setText(MouseCls::click_caption(x, y, index));
+    return index;
+}
+
+void PokanWindow::mpkx_click()
+{
+    timer5_.stop();
+    mpkx_->hide();
+}
+
+void PokanWindow::act(Qt::MouseButton button, QPointF pos)
+{
+    if (button == Qt::LeftButton) {
+        mouse_index(static_cast<float>(pos.x()), static_cast<float>(pos.y()));
+        return;
+    }
+    (button == Qt::RightButton ? menus_.sm : menus_.sm3)->popup(QCursor::pos());
+}
+
+void PokanWindow::form_mouse_down(Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton)
+        return;
+    (button == Qt::RightButton ? menus_.sm : menus_.sm3)->popup(QCursor::pos());
+}
+
+void PokanWindow::closeEvent(QCloseEvent* event)
+{
+    shutdown();
+    event->accept();
+    emit closed();
+}
+
+void PokanWindow::shutdown()
+{
+    if (shut_down_)
+        return;
+    shut_down_ = true;
+    timer5_.stop();
+    timer_open_.stop();
+    sounds_.reset();
+    for (auto& p : sprites_.pic)
+        p = platform::Surface();
+}

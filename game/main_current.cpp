@@ -1,0 +1,6 @@
+#include "game_main.h"
+
+int main(int argc, char* argv[])
+{
+    return run_game(argc, argv, {QStringLiteral("1.0.84"), true});
+}
