@@ -2,6 +2,7 @@
 #include "game_texts.h"
 #include "sprite_set.h"
 #include "platform/legacy/rounding.h"
+#include "platform/startup_trace.h"
 #include "platform/window_shape.h"
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -94,6 +95,7 @@ void LogoWindow::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.drawImage(0, 0, surface_.image());
+    platform::trace_first_paint("splash-painted");
 }
 
 void LogoWindow::mousePressEvent(QMouseEvent* event)

@@ -1,0 +1,329 @@
+#include "game/core/game_app.h"
+#include "game/core/game_texts.h"
+#include "platform/atomic_file.h"
+#include "platform/fakes/fake_clock.h"
+#include "platform/fakes/recording_sound.h"
+#include "platform/fakes/scripted_prompt.h"
+#include "platform/fakes/scripted_random.h"
+#include <QDirIterator>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A program folder of our own, copied from the built one, so tests can change it.
+bool copy_program_data(const QString& to)
+{
+    const QString from = qEnvironmentVariable("SUITE_DIR");
+    if (from.isEmpty())
+        return false;
+    QDir().mkpath(to + "/bmp");
+    QDir().mkpath(to + "/wav");
+    for (const QString& sub : {QString("bmp"), QString("wav")}) {
+        QDirIterator it(from + "/" + sub, QDir::Files);
+        while (it.hasNext()) {
+            it.next();
+            QFile::copy(it.filePath(), to + "/" + sub + "/" + it.fileName());
+        }
+    }
+    return QFile::copy(from + "/hitc.csv", to + "/hitc.csv") && QFile::copy(from + "/missc.csv", to + "/missc.csv");
+}
+
+struct Harness {
+    QTemporaryDir dir;
+    platform::FakeClock clock{1000};
+    platform::ScriptedRandom random{{0.1, 0.9, 0.5}};
+    platform::RecordingSoundSystem sound;
+    platform::ScriptedPrompt prompt;
+    GamePaths paths = GamePaths::in_folder(dir.path());
+    std::unique_ptr<GameApp> app;
+
+    bool prepare() { return copy_program_data(dir.path()); }
+
+    void make_app() { app = std::make_unique<GameApp>(GameServices{clock, random, sound, prompt}, paths, PokanWindow::Options{}); }
+
+    // Shows the splash and lets its second pass.
+    void start()
+    {
+        make_app();
+        app->show_logo();
+        clock.advance(1000);
+        app->logo()->poll();
+    }
+};
+
+QByteArray file_bytes(const QString& path)
+{
+    QByteArray b;
+    platform::read_whole_file(path, &b);
+    return b;
+}
+
+} // namespace
+
+class PokanWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splash_waits_one_second_then_shows_the_main_window()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.make_app();
+        h.app->show_logo();
+        QVERIFY(h.app->logo()->isVisible());
+        QVERIFY(h.app->main_window() == nullptr);
+        h.clock.advance(999);
+        h.app->logo()->poll();
+        QVERIFY(h.app->main_window() == nullptr);
+        // A left click hides the splash early, but the main window still waits.
+        QTest::mouseClick(h.app->logo(), Qt::LeftButton);
+        QVERIFY(!h.app->logo()->isVisible());
+        h.clock.advance(1);
+        h.app->logo()->poll();
+        QVERIFY(h.app->main_window() != nullptr);
+        QVERIFY(h.app->main_window()->isVisible());
+        QVERIFY(!h.app->logo()->isVisible());
+        QCOMPARE(h.prompt.asked.size(), 0);
+    }
+
+    void first_run_creates_the_data_files_and_lays_out_the_window()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        PokanWindow* w = h.app->main_window();
+        QVERIFY(w);
+        QCOMPARE(file_bytes(h.paths.app_dir + "config.csv"), QByteArray::fromHex("64002c01140000"));
+        QCOMPARE(file_bytes(h.paths.app_dir + "score.ini").size(), 589);
+        QCOMPARE(w->windowTitle(), QString::fromUtf8("ミポぽかん｡Ver: 1.0.84"));
+        QCOMPARE(w->form().size(), QSize(210, 360));
+        QCOMPARE(w->board().geometry(), QRect(30, 112, 150, 150));
+        QCOMPARE(w->gauge().geometry(), QRect(8, 88, 177, 9));
+        QCOMPARE(w->coment().geometry(), QRect(1, 280, 210, 26));
+        QCOMPARE(w->data_label(0).geometry(), QRect(10, 10, 90, 20));
+        QCOMPARE(w->data_label(5).geometry(), QRect(110, 60, 90, 20));
+        QCOMPARE(w->data_label(1).text(), QString::fromUtf8("残り時間"));
+        QCOMPARE(w->lbl_version().text(), QString("Release Version : 1.0.84"));
+        QCOMPARE(w->zorvik_label().text(), QString("zorvik/nabelune"));
+        QCOMPARE(w->zorvik_label().y(), 126);
+        QVERIFY(w->title_running());
+        QVERIFY(!w->board().isEnabled());
+        // Background: blue at the top, cyan from row 255 down.
+        QCOMPARE(w->form_surface().pixel(5, 0), qRgb(0, 0, 255));
+        QCOMPARE(w->form_surface().pixel(5, 100), qRgb(0, 100, 255));
+        QCOMPARE(w->form_surface().pixel(5, 300), qRgb(0, 255, 255));
+        // Sound set-up: nine hit buffers and three more.
+        QCOMPARE(h.sound.buffers_made, 12);
+    }
+
+    void menus_carry_their_captions()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        PokanMenus& m = h.app->main_window()->menus();
+        QStringList bar;
+        for (QAction* a : h.app->main_window()->menuBar()->actions())
+            bar << a->text();
+        QCOMPARE(bar, QStringList({QString::fromUtf8("ファイル"), QString::fromUtf8("モード"),
+                                   QString::fromUtf8("システム"), QString::fromUtf8("情報")}));
+        QCOMPARE(m.start->text(), QString::fromUtf8("開始"));
+        QCOMPARE(m.start->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(m.change_pic->text(), QString::fromUtf8("絵柄の変更"));
+        QCOMPARE(m.exit->text(), QString::fromUtf8("終了"));
+        QVERIFY(m.exit->isEnabled());
+        QVERIFY(!m.m_stop->isVisible());
+        QCOMPARE(m.clear_resent->text(), QString::fromUtf8("最近使ったファイルをクリアする。"));
+        QCOMPARE(m.explorer->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+        QCOMPARE(m.sm_cancel->text(), QString("cancel"));
+        QCOMPARE(m.sm3_zorvik->text(), QString("zorvik"));
+    }
+
+    void title_runs_to_its_end_and_draws_the_empty_holes()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        PokanWindow* w = h.app->main_window();
+        w->timer_open().stop(); // the test drives the ticks
+        for (int i = 0; i < 125; ++i)
+            w->title_tick();
+        QVERIFY(!h.sound.log.contains("simple open_mpkx.wav"));
+        QCOMPARE(w->zorviklogo().y(), 330); // slid down 33 times
+        w->title_tick();
+        QCOMPARE(h.sound.log, QStringList({"simple open_mpkx.wav"}));
+        QVERIFY(!w->zorviklogo().isVisible());
+        QVERIFY(w->timer5().isActive());
+        QVERIFY(w->board().isEnabled());
+        // The hole picture lies under the board at each of the nine places.
+        const platform::Surface& hole = w->sprites().pic[0];
+        const QPoint centre(25, 35);
+        const QRgb hole_pixel = hole.pixel(centre.x(), centre.y());
+        QVERIFY(hole_pixel != w->sprites().key(0));
+        for (int row = 0; row < 3; ++row)
+            for (int x : {30, 80, 130})
+                QCOMPARE(w->form_surface().pixel(x + centre.x(), 112 + 50 * row + centre.y()), hole_pixel);
+        QCOMPARE(w->back(0).pixel(25, 35), hole_pixel);
+        // Where the hole picture is transparent, the gradient stays.
+        QCOMPARE(w->form_surface().pixel(30, 112), qRgb(0, 112, 255));
+    }
+
+    void a_click_on_the_title_panel_skips_it()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        PokanWindow* w = h.app->main_window();
+        w->title_tick();
+        QTest::mouseClick(&w->zorviklogo(), Qt::LeftButton, {}, QPoint(50, 50));
+        QCOMPARE(h.sound.log, QStringList({"simple open_mpkx.wav"}));
+        QVERIFY(!w->title_running());
+        QVERIFY(!w->zorviklogo().isVisible());
+        QVERIFY(w->mpkx().isVisible());
+        QVERIFY(w->timer5().isActive());
+    }
+
+    void title_text_shakes_within_its_box()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        PokanWindow* w = h.app->main_window();
+        QSet<int> lefts, tops;
+        for (int i = 0; i < 30; ++i) {
+            w->jiggle_title();
+            QVERIFY(w->gtl().x() >= 10 && w->gtl().x() <= 15);
+            QVERIFY(w->gtl().y() >= 188 && w->gtl().y() <= 193);
+            lefts << w->gtl().x();
+            tops << w->gtl().y();
+        }
+        QVERIFY(lefts.size() > 1);
+        QVERIFY(tops.size() > 1);
+    }
+
+    void close_question_no_keeps_everything_yes_closes()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        PokanWindow* w = h.app->main_window();
+        w->open_end();
+        QSignalSpy finished(h.app.get(), &GameApp::finished);
+        h.prompt.answer(platform::Prompt::kNo);
+        w->menus().exit->trigger();
+        QCOMPARE(h.prompt.asked.size(), 1);
+        QCOMPARE(h.prompt.asked[0].text, QString::fromUtf8("帰っちゃうの？うきゅ～う"));
+        QCOMPARE(h.prompt.asked[0].title, QString("mpkx"));
+        QCOMPARE(h.prompt.asked[0].buttons, platform::Prompt::Buttons::YesNo);
+        QVERIFY(!w->zorviklogo().isVisible());
+        QVERIFY(w->isVisible());
+        QVERIFY(w->mpkx().isVisible());
+        QCOMPARE(finished.count(), 0);
+
+        h.prompt.answer(platform::Prompt::kYes);
+        w->menus().sm_exit->trigger();
+        QCOMPARE(h.prompt.asked.size(), 2);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(finished.count(), 1);
+    }
+
+    void close_button_ends_without_a_question()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        QSignalSpy finished(h.app.get(), &GameApp::finished);
+        h.app->main_window()->close();
+        QCOMPARE(finished.count(), 1);
+        QCOMPARE(h.prompt.asked.size(), 0);
+        QVERIFY(!h.app->main_window()->timer5().isActive());
+    }
+
+    void board_click_shows_the_hole_in_the_debug_caption()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        PokanWindow* w = h.app->main_window();
+        w->open_end();
+        QTest::mouseClick(&w->board(), Qt::LeftButton, {}, QPoint(12, 34));
+        QCOMPARE(w->mousec().text(), QString("click x y index12 34 0"));
+        QTest::mouseClick(&w->board(), Qt::LeftButton, {}, QPoint(100, 60));
+        QCOMPARE(w->mousec().text(), QString("click x y index100 60 -1"));
+    }
+
+    void missing_bitmap_is_named_and_the_start_fails()
+    {
+        for (const char* name : {"mipo32.bmp", "みぽぽかん2000.bmp", "thwlogo.jpg", "ono2.cur"}) {
+            Harness h;
+            QVERIFY(h.prepare());
+            QVERIFY(platform::write_file_atomically(h.paths.app_dir + "config.csv", QByteArray::fromHex("64002c01140001")));
+            QVERIFY(QFile::remove(h.paths.bmp_dir + QString::fromUtf8(name)));
+            h.make_app();
+            QSignalSpy failed(h.app.get(), &GameApp::failed);
+            h.app->show_logo();
+            h.clock.advance(1000);
+            if (h.app->logo())
+                h.app->logo()->poll();
+            QCOMPARE(failed.count(), 1);
+            QCOMPARE(failed[0][0].toString(), h.paths.bmp_dir + QString::fromUtf8(name));
+            QCOMPARE(h.prompt.asked.size(), 1);
+            QVERIFY(h.prompt.asked[0].text.contains(QString::fromUtf8(name)));
+        }
+    }
+
+    void missing_comment_file_is_named_and_the_start_fails()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        QVERIFY(QFile::remove(h.paths.app_dir + "hitc.csv"));
+        h.make_app();
+        QSignalSpy failed(h.app.get(), &GameApp::failed);
+        h.start();
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(h.prompt.asked[0].text.contains("hitc.csv"));
+    }
+
+    void missing_sounds_are_silent_not_fatal()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        QDir(h.paths.wav_dir).removeRecursively();
+        auto real_sound = platform::make_sdl_sound_system();
+        GameApp app(GameServices{h.clock, h.random, *real_sound, h.prompt}, h.paths, PokanWindow::Options{});
+        QSignalSpy failed(&app, &GameApp::failed);
+        app.show_logo();
+        h.clock.advance(1000);
+        app.logo()->poll();
+        QCOMPARE(failed.count(), 0);
+        QVERIFY(app.main_window()->isVisible());
+        app.main_window()->open_end();
+        app.main_window()->sounds().music_buffer().play();
+        QVERIFY(!app.main_window()->sounds().music_buffer().is_playing());
+    }
+
+    void splash_again_reloads_the_files_and_restores_the_size()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        PokanWindow* w = h.app->main_window();
+        QVERIFY(platform::write_file_atomically(h.paths.app_dir + "config.csv", QByteArray::fromHex("c8009001320002")));
+        w->data().score_table[0].score = 4242;
+        h.app->show_logo();
+        QVERIFY(h.app->logo()->isVisible());
+        h.clock.advance(1000);
+        h.app->logo()->poll();
+        QCOMPARE(w->data().settings, (GameSettings{200, 400, 50, 2}));
+        QCOMPARE(w->data().score_table[0].score, int16_t(0));
+        QCOMPARE(w->form().size(), QSize(210, 360));
+        QVERIFY(!h.app->logo()->isVisible());
+        QVERIFY(w->isVisible());
+    }
+};
+
+QTEST_MAIN(PokanWindowTest)
+#include "pokan_window_test.moc"
