@@ -1,0 +1,26 @@
+#include "blank_program.h"
+#include <QWindow>
+
+BlankProgram::BlankProgram(platform::Prompt& prompt, platform::SingleInstance& instance)
+    : prompt_(prompt), instance_(instance)
+{
+}
+
+std::optional<int> BlankProgram::start(const QRect& screen_rect, QPoint cursor)
+{
+    if (!instance_.acquire()) {
+        prompt_.inform(QStringLiteral("2重起動禁止"), QStringLiteral("error"));
+        return kRefused;
+    }
+    if (screen_rect.isEmpty())
+        return kNoWindow;
+
+    window_ = std::make_unique<BlankScreen>(screen_rect, cursor);
+    window_->showFullScreen();
+    if (!window_->windowHandle())
+        return kNoWindow;
+    window_->activateWindow();
+    window_->raise();
+    window_->grabKeyboard();
+    return std::nullopt;
+}

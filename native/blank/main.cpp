@@ -1,0 +1,40 @@
+#include "blank_program.h"
+#include "platform/prompt.h"
+#include "platform/single_instance.h"
+#include <QApplication>
+#include <QCursor>
+#include <QScreen>
+
+namespace {
+
+// Without any display to show on the window cannot be made at all.
+bool display_reachable()
+{
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!display_reachable())
+        return BlankProgram::kNoWindow;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("yomino02"));
+
+    platform::QtPrompt prompt;
+    platform::SingleInstance instance(QStringLiteral("yomino02"));
+    BlankProgram program(prompt, instance);
+
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect rect = screen ? screen->geometry() : QRect();
+    if (const auto code = program.start(rect, QCursor::pos()))
+        return *code;
+    return app.exec();
+}

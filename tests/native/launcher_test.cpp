@@ -1,0 +1,109 @@
+#include "home_page_launcher.h"
+#include "url_opener.h"
+#include <gtest/gtest.h>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QUrl>
+
+namespace {
+
+class RecordingOpener final : public UrlOpener {
+public:
+    bool there = true;
+    QStringList opened;
+    bool available() const override { return there; }
+    void open(const QString& url) override { opened << url; }
+};
+
+// A folder to be PATH, optionally holding an xdg-open that appends its arguments to `record`.
+struct FakeDesktop {
+    QTemporaryDir dir;
+    QString record;
+
+    void add_xdg_open(bool executable)
+    {
+        record = dir.filePath(QStringLiteral("opened.txt"));
+        QFile script(dir.filePath(QStringLiteral("xdg-open")));
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$*\" >> '%1'\n").arg(record).toUtf8());
+        script.close();
+        QFile::Permissions p = QFile::ReadOwner | QFile::WriteOwner;
+        if (executable)
+            p |= QFile::ExeOwner;
+        script.setPermissions(p);
+    }
+
+    // Runs the built launcher with only this folder on PATH; returns its exit code.
+    int run_launcher()
+    {
+        QProcess proc;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("PATH"), dir.path());
+        proc.setProcessEnvironment(env);
+        proc.start(qEnvironmentVariable("SUITE_DIR") + QStringLiteral("/zorvik_home"), {});
+        EXPECT_TRUE(proc.waitForFinished(10000));
+        EXPECT_EQ(proc.exitStatus(), QProcess::NormalExit);
+        return proc.exitCode();
+    }
+
+    // The recorded requests, once `expected` have come in (the opener runs detached).
+    QStringList recorded(int expected)
+    {
+        QStringList lines;
+        const QDeadlineTimer deadline(10000);
+        do {
+            QFile f(record);
+            if (f.open(QIODevice::ReadOnly))
+                lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            if (lines.size() >= expected)
+                break;
+            QThread::msleep(20);
+        } while (!deadline.hasExpired());
+        return lines;
+    }
+};
+
+} // namespace
+
+TEST(HomePageLauncher, AsksTheDesktopOnceAndSaysSo)
+{
+    RecordingOpener opener;
+    EXPECT_EQ(HomePageLauncher::run(opener), 2);
+    ASSERT_EQ(opener.opened.size(), 1);
+    const QUrl url(opener.opened.first(), QUrl::StrictMode);
+    EXPECT_TRUE(url.isValid());
+    EXPECT_TRUE(url.scheme() == QLatin1String("https") || url.scheme() == QLatin1String("http"));
+
+    RecordingOpener none;
+    none.there = false;
+    EXPECT_EQ(HomePageLauncher::run(none), 0);
+    EXPECT_TRUE(none.opened.isEmpty());
+}
+
+TEST(HomePageLauncherProgram, OpensThePageEachTimeItStarts)
+{
+    FakeDesktop desktop;
+    desktop.add_xdg_open(true);
+    EXPECT_EQ(desktop.run_launcher(), 2);
+    EXPECT_EQ(desktop.run_launcher(), 2);
+    const QStringList lines = desktop.recorded(2);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], QString::fromLatin1(HomePageLauncher::kAddress));
+    EXPECT_EQ(lines[1], QString::fromLatin1(HomePageLauncher::kAddress));
+}
+
+TEST(HomePageLauncherProgram, NoOpenerMeansExitZeroAndNothingOpened)
+{
+    FakeDesktop empty;
+    EXPECT_EQ(empty.run_launcher(), 0);
+
+    FakeDesktop not_runnable;
+    not_runnable.add_xdg_open(false);
+    EXPECT_EQ(not_runnable.run_launcher(), 0);
+    QThread::msleep(200);
+    EXPECT_FALSE(QFile::exists(not_runnable.record));
+}
