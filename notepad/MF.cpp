@@ -60,6 +60,7 @@ MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setGeometry(0, 56, 353, 225);
+    memo->setFont(QFont(QStringLiteral("IPAPGothic"), 9)); // the list says 10, the text starts smaller
 
     face->installEventFilter(this);
     build_menu();

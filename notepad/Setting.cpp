@@ -53,6 +53,9 @@ Setting::Setting(QPlainTextEdit* memo, platform::Prompt& prompt, QString app_dir
     setObjectName(QStringLiteral("setting"));
     setWindowTitle(QStringLiteral("メモルー設定"));
     setFixedSize(kWidth, kHeight);
+    QFont ui_font(QStringLiteral("IPAPGothic"));
+    ui_font.setPixelSize(12);
+    setFont(ui_font);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(kWidth / 2, kHeight / 2));
 
@@ -60,9 +63,6 @@ Setting::Setting(QPlainTextEdit* memo, platform::Prompt& prompt, QString app_dir
     help_lab->setObjectName(QStringLiteral("help_lab"));
     help_lab->setGeometry(16, 8, 297, 97);
     help_lab->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QFont lab_font = help_lab->font();
-    lab_font.setPixelSize(12);
-    help_lab->setFont(lab_font);
     help_lab->setText(QStringLiteral("メモルー設定\n\nフォントカラー\n\nバックカラー\n"));
     green_text(help_lab);
     help_lab->installEventFilter(this);

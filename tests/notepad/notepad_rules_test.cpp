@@ -1,0 +1,138 @@
+#include "ColorSettings.h"
+#include "FontSizeRule.h"
+#include "NewTextDecision.h"
+#include "TextFileRules.h"
+#include "platform/prompt.h"
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using platform::Prompt;
+
+TEST(TextFileRules, LinesEndAtCrOrCrLfAndEachGetsCrLf)
+{
+    EXPECT_EQ(TextFileRules::decode_file("a\r\nb"), "a\r\nb\r\n");
+    EXPECT_EQ(TextFileRules::decode_file("a\rb\r\n"), "a\r\nb\r\n");
+    EXPECT_EQ(TextFileRules::decode_file("a\nb\r\nc"), "a\nb\r\nc\r\n"); // a lone LF stays in its line
+    EXPECT_EQ(TextFileRules::decode_file("a\r\r\n\r\n"), "a\r\n\r\n\r\n");
+    EXPECT_EQ(TextFileRules::decode_file("\n"), "\n\r\n");
+    EXPECT_EQ(TextFileRules::decode_file(""), "");
+}
+
+TEST(TextFileRules, ReadsAndWritesCp932)
+{
+    const QByteArray diary = QByteArray::fromHex("93fa8b4c") + "\r\n" + QByteArray::fromHex("8160"); // 日記, ～
+    const QString text = TextFileRules::decode_file(diary);
+    EXPECT_EQ(text, QString::fromUtf8("日記\r\n～\r\n"));
+    // Saving writes the text and one more CR LF.
+    EXPECT_EQ(TextFileRules::encode_file(text), diary + "\r\n\r\n");
+    EXPECT_EQ(TextFileRules::encode_file(QString()), QByteArray("\r\n"));
+}
+
+TEST(TextFileRules, OpenLimitIs32000Bytes)
+{
+    EXPECT_TRUE(TextFileRules::fits_open_limit(0));
+    EXPECT_TRUE(TextFileRules::fits_open_limit(32000));
+    EXPECT_FALSE(TextFileRules::fits_open_limit(32001));
+}
+
+TEST(TextFileRules, ExistenceTestGivesTheFirstListedName)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/";
+    EXPECT_EQ(TextFileRules::existence_test(folder), ""); // empty folder
+    QFile b(folder + "b.txt"), a(folder + "a.txt");
+    ASSERT_TRUE(b.open(QIODevice::WriteOnly) && a.open(QIODevice::WriteOnly));
+    b.close();
+    a.close();
+    QDir(folder).mkdir("sub");
+    EXPECT_EQ(TextFileRules::existence_test(folder + "b.txt"), "b.txt");
+    EXPECT_EQ(TextFileRules::existence_test(folder), "a.txt"); // a folder holding files passes
+    EXPECT_EQ(TextFileRules::existence_test(dir.path()), "");  // without the separator it does not
+    EXPECT_EQ(TextFileRules::existence_test(folder + "sub/"), "");
+    EXPECT_EQ(TextFileRules::existence_test(folder + "missing.txt"), "");
+    EXPECT_EQ(TextFileRules::existence_test(""), "");
+}
+
+TEST(ColorSettings, FileHoldsOneValueEveryTwoBytes)
+{
+    const QByteArray bytes = ColorSettings::bytes({255, 0, 128, 0, 0, 0});
+    ASSERT_EQ(bytes.size(), 11);
+    EXPECT_EQ(bytes, QByteArray::fromHex("ff0000008000000000000000").left(11));
+    const QByteArray other = ColorSettings::bytes({1, 2, 3, 4, 5, 6});
+    EXPECT_EQ(other, QByteArray::fromHex("0100020003000400050006"));
+    EXPECT_EQ(ColorSettings::parse(other), (ColorSettings::Values{1, 2, 3, 4, 5, 6}));
+}
+
+TEST(ColorSettings, ShortFilesReadZerosAndSecondBytesAreIgnored)
+{
+    EXPECT_EQ(ColorSettings::parse(QByteArray::fromHex("0aff0b")), (ColorSettings::Values{10, 11, 0, 0, 0, 0}));
+    EXPECT_EQ(ColorSettings::parse(QByteArray::fromHex("01ff02ff03ff04ff05ff06ffffff")),
+              (ColorSettings::Values{1, 2, 3, 4, 5, 6}));
+    // An all-zero file is a choice; only an empty one means the first start.
+    EXPECT_EQ(ColorSettings::from_file(QByteArray(11, '\0')), (ColorSettings::Values{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(ColorSettings::from_file(QByteArray()), (ColorSettings::Values{0, 0, 0, 255, 255, 255}));
+}
+
+TEST(ColorSettings, ConversionRoundsHalvesToEvenAndRejectsBadValues)
+{
+    const std::pair<const char*, std::optional<uint8_t>> cases[] = {
+        {"12.5", 12}, {"13.5", 14}, {"0", 0},    {"255", 255},        {" 7 ", 7},
+        {"255.4", 255}, {"-0.4", 0}, {"1e2", 100}, {"255.5", std::nullopt}, {"256", std::nullopt},
+        {"-1", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt}, {"12abc", std::nullopt},
+        {"1e300", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(ColorSettings::convert_value(QString::fromLatin1(text)), expected) << text;
+}
+
+TEST(ColorSettings, ShownColourNeverFails)
+{
+    EXPECT_EQ(ColorSettings::color_component("300"), 255);
+    EXPECT_EQ(ColorSettings::color_component("-5"), 0);
+    EXPECT_EQ(ColorSettings::color_component("abc"), 0);
+    EXPECT_EQ(ColorSettings::color_component("128"), 128);
+}
+
+TEST(FontSizeRule, SizesOutside10To30FallBackTo10)
+{
+    EXPECT_EQ(FontSizeRule::apply("30").points, 30);
+    EXPECT_EQ(FontSizeRule::apply("30").list_text, "30");
+    EXPECT_EQ(FontSizeRule::apply("10").points, 10);
+    for (const char* bad : {"31", "9", "abc", "", "-20", "100"}) {
+        const auto r = FontSizeRule::apply(bad);
+        EXPECT_EQ(r.list_text, "10") << bad;
+        EXPECT_EQ(r.points, 10) << bad;
+    }
+    // The classic reading takes the leading number.
+    EXPECT_EQ(FontSizeRule::apply("12pt").points, 12);
+    EXPECT_EQ(FontSizeRule::apply(" 20.5").points, 20.5);
+}
+
+TEST(NewTextDecision, WhichQuestionComesFirst)
+{
+    using Q = NewTextDecision::Question;
+    EXPECT_EQ(NewTextDecision::question(true, true, ""), Q::None);
+    EXPECT_EQ(NewTextDecision::question(false, true, ""), Q::SaveAs);
+    EXPECT_EQ(NewTextDecision::question(true, false, ""), Q::SaveAs);
+    EXPECT_EQ(NewTextDecision::question(true, false, "a.txt"), Q::SaveOverwrite);
+    EXPECT_EQ(NewTextDecision::question(false, false, "a.txt"), Q::SaveOverwrite);
+    EXPECT_EQ(NewTextDecision::question_text(Q::SaveOverwrite), "現在作業中のファイルを上書しますか？");
+    EXPECT_EQ(NewTextDecision::question_text(Q::SaveAs), "現在作業中のファイルを保存しますか？");
+}
+
+TEST(NewTextDecision, WhatEachAnswerDoes)
+{
+    using Q = NewTextDecision::Question;
+    using A = NewTextDecision::Action;
+    EXPECT_EQ(NewTextDecision::action(Q::SaveOverwrite, Prompt::kYes), A::OverwriteSaveThenClear);
+    EXPECT_EQ(NewTextDecision::action(Q::SaveAs, Prompt::kYes), A::SaveAsThenClear);
+    EXPECT_EQ(NewTextDecision::action(Q::SaveOverwrite, Prompt::kNo), A::Clear);
+    EXPECT_EQ(NewTextDecision::action(Q::SaveAs, Prompt::kNo), A::Clear);
+    EXPECT_EQ(NewTextDecision::action(Q::SaveOverwrite, Prompt::kCancel), A::Keep);
+    EXPECT_EQ(NewTextDecision::action(Q::SaveAs, Prompt::kCancel), A::Keep);
+    EXPECT_EQ(NewTextDecision::action(Q::None, Prompt::kYes), A::Keep);
+    EXPECT_FALSE(NewTextDecision::clear_after_save(false));
+    EXPECT_TRUE(NewTextDecision::clear_after_save(true));
+}

@@ -1,0 +1,328 @@
+#include "MF.h"
+#include "Setting.h"
+#include "platform/fakes/scripted_file_dialogs.h"
+#include "platform/fakes/scripted_prompt.h"
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+#include <unistd.h>
+
+using platform::Prompt;
+
+namespace {
+
+QByteArray bytes_of(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void put(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// One notepad over a throw-away program folder.
+struct Notepad {
+    explicit Notepad(const QString& app_dir) : window(std::make_unique<MF>(prompt, dialogs, app_dir, [] {})) {}
+    platform::ScriptedPrompt prompt;
+    platform::ScriptedFileDialogs dialogs;
+    std::unique_ptr<MF> window;
+
+    template <class T> T* find(const char* name) { return window->findChild<T*>(QLatin1String(name)); }
+    void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+    void menu(const char* entry) { find<QAction>(entry)->trigger(); }
+    QComboBox* list(const char* name) { return window->settings_window()->findChild<QComboBox*>(QLatin1String(name)); }
+    void settings_click(const char* button)
+    {
+        QTest::mouseClick(window->settings_window()->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+    }
+    QColor text_color() { return window->memo_area()->palette().color(QPalette::Text); }
+    QColor back_color() { return window->memo_area()->palette().color(QPalette::Base); }
+    // Picks item `value` from a colour list with the keyboard, as a user does.
+    void pick(const char* name, int value)
+    {
+        QComboBox* l = list(name);
+        l->setCurrentIndex(value - 1);
+        QTest::keyClick(l, Qt::Key_Down);
+    }
+};
+
+} // namespace
+
+class NotepadWindowTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    QString app_dir() const { return dir->path() + "/"; }
+    QString file(const char* name) const { return dir->filePath(QString::fromUtf8(name)); }
+
+private slots:
+    void init() { dir = std::make_unique<QTemporaryDir>(); }
+
+    void captions_and_menus()
+    {
+        Notepad n(app_dir());
+        QCOMPARE(n.window->windowTitle(), QString("メモルー 2k Releace Version :1.0.4"));
+        QStringList buttons;
+        for (const char* b : {"open_f_cb", "write", "read", "save_cb"})
+            buttons << n.find<QPushButton>(b)->text();
+        QCOMPARE(buttons, QStringList({"開く", "上書保存", "読み出し", "保存"}));
+        QStringList menus;
+        for (QAction* top : n.window->menuBar()->actions()) {
+            menus << top->text();
+            for (QAction* a : top->menu()->actions())
+                menus << (a->isSeparator() ? QString("-") : a->text());
+        }
+        QCOMPARE(menus, QStringList({"ファイル", "新規作成", "ファイルを開く", "名前を付けて保存", "上書保存", "-",
+                                      "設定", "終了", "情報", "ゾルヴィクについて", "更新履歴"}));
+        auto* sizes = n.find<QComboBox>("f_sizeCB");
+        QCOMPARE(sizes->count(), 21);
+        QCOMPARE(sizes->itemText(0), QString("10"));
+        QCOMPARE(sizes->itemText(20), QString("30"));
+        QCOMPARE(sizes->currentText(), QString("10"));
+        QVERIFY(!n.window->windowIcon().isNull());
+    }
+
+    void open_edit_and_overwrite_a_cp932_diary()
+    {
+        // 日記 CR LF, a lone LF inside the second line, no final line end.
+        put(file("diary.txt"), QByteArray::fromHex("93fa8b4c") + "\r\nx\ny");
+        Notepad n(app_dir());
+        n.dialogs.answer(file("diary.txt"));
+        n.click("open_f_cb");
+        QCOMPARE(n.find<QLineEdit>("read_path")->text(), file("diary.txt"));
+        QCOMPARE(n.window->text(), QString::fromUtf8("日記\r\nx\ny\r\n"));
+        QCOMPARE(n.window->memo_area()->document()->blockCount(), 3); // the lone LF does not split a line
+
+        auto* memo = n.window->memo_area();
+        memo->moveCursor(QTextCursor::End);
+        QTest::keyClicks(memo, "ok");
+        QVERIFY(n.window->is_modified());
+        n.prompt.answer(Prompt::kYes);
+        n.click("write");
+        QCOMPARE(n.prompt.asked.last().text, QString("ファイルを上書きしますか？"));
+        QCOMPARE(bytes_of(file("diary.txt")), QByteArray::fromHex("93fa8b4c") + "\r\nx\ny\r\nok\r\n");
+
+        // 読み出し reads the path box's file again.
+        put(file("other.txt"), "other");
+        n.find<QLineEdit>("read_path")->setText(file("other.txt"));
+        n.click("read");
+        QCOMPARE(n.window->text(), QString("other\r\n"));
+    }
+
+    void save_as_and_new_through_the_menu()
+    {
+        Notepad n(app_dir());
+        QTest::keyClicks(n.window->memo_area(), "hello");
+        n.dialogs.answer(file("new.txt"));
+        n.menu("m_f_name_save");
+        QCOMPARE(n.prompt.asked.last().text, QString("ない"));
+        QCOMPARE(bytes_of(file("new.txt")), QByteArray("hello\r\n"));
+        QCOMPARE(n.find<QLineEdit>("read_path")->text(), file("new.txt"));
+
+        n.prompt.answer(Prompt::kNo);
+        n.menu("m_new");
+        QCOMPARE(n.prompt.asked.last().text, QString("現在作業中のファイルを上書しますか？"));
+        QCOMPARE(n.window->text(), QString());
+        QCOMPARE(n.find<QLineEdit>("read_path")->text(), QString());
+        QCOMPARE(bytes_of(file("new.txt")), QByteArray("hello\r\n"));
+    }
+
+    void too_large_file_keeps_the_text()
+    {
+        put(file("big.txt"), QByteArray(32001, 'a'));
+        Notepad n(app_dir());
+        QTest::keyClicks(n.window->memo_area(), "mine");
+        n.dialogs.answer(file("big.txt"));
+        n.menu("m_fopen");
+        QCOMPARE(n.window->text(), QString("mine"));
+        QCOMPARE(n.prompt.asked.last().text, QString("ファイルが大きすぎます。32KBまで対応。"));
+    }
+
+    void history_and_information()
+    {
+        put(file("更新履歴mlz.txt"), QByteArray::fromHex("8d589056979a97f0"));
+        Notepad n(app_dir());
+        n.menu("m_rireki");
+        QCOMPARE(n.window->text(), QString::fromUtf8("更新履歴\r\n"));
+        QCOMPARE(n.find<QLineEdit>("read_path")->text(), QString());
+        n.menu("m_info");
+        QVERIFY(n.prompt.asked.last().text.startsWith("メモルー 2k\r\nReleace Version :1.0.4\r\n"));
+    }
+
+    void font_size_list()
+    {
+        Notepad n(app_dir());
+        auto* sizes = n.find<QComboBox>("f_sizeCB");
+        sizes->setCurrentIndex(19);
+        QTest::keyClick(sizes, Qt::Key_Down); // picks "30"
+        QCOMPARE(n.window->memo_area()->font().pointSizeF(), 30.0);
+        sizes->lineEdit()->selectAll();
+        QTest::keyClicks(sizes->lineEdit(), "45");
+        QTest::keyClick(sizes->lineEdit(), Qt::Key_Return);
+        QCOMPARE(sizes->currentText(), QString("10"));
+        QCOMPARE(n.window->memo_area()->font().pointSizeF(), 10.0);
+    }
+
+    void layout_follows_the_window_and_never_goes_negative()
+    {
+        Notepad n(app_dir());
+        n.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(n.window.get()));
+        auto* face = n.window->centralWidget();
+        QCOMPARE(face->size(), QSize(472, 299));
+        n.window->resize(700, 500);
+        QTRY_COMPARE(n.window->memo_area()->width(), face->width());
+        QCOMPARE(n.window->memo_area()->height(), face->height() - 56);
+        QCOMPARE(n.find<QLineEdit>("read_path")->width(), face->width() - 56);
+        const QSize before = n.window->memo_area()->size();
+        face->resize(30, 20); // smaller than the offsets
+        QCOMPARE(n.window->memo_area()->height(), before.height());
+        QCOMPARE(n.window->memo_area()->width(), 30);
+        QVERIFY(n.find<QLineEdit>("read_path")->width() >= 0);
+    }
+
+    void closing_with_unsaved_text_asks()
+    {
+        Notepad n(app_dir());
+        n.window->show();
+        QTest::keyClicks(n.window->memo_area(), "unsaved");
+        n.prompt.answer(Prompt::kCancel);
+        n.menu("m_exit");
+        QVERIFY(n.window->isVisible());
+        QCOMPARE(n.prompt.asked.last().text, QString("現在作業中のファイルを保存しますか？"));
+        n.prompt.answer(Prompt::kNo);
+        n.menu("m_exit");
+        QVERIFY(!n.window->isVisible());
+    }
+
+    void first_start_is_black_on_white_and_creates_an_empty_file()
+    {
+        Notepad n(app_dir());
+        QCOMPARE(bytes_of(file("mlz_config.ini")), QByteArray());
+        QCOMPARE(n.text_color(), QColor(0, 0, 0));
+        QCOMPARE(n.back_color(), QColor(255, 255, 255));
+        QCOMPARE(n.list("bbcCB")->currentText(), QString("255"));
+    }
+
+    void colours_come_from_the_file_and_are_found_again_next_start()
+    {
+        put(file("mlz_config.ini"), QByteArray::fromHex("ff00000080000000000000"));
+        {
+            Notepad n(app_dir());
+            QCOMPARE(n.text_color(), QColor(255, 0, 128));
+            QCOMPARE(n.back_color(), QColor(0, 0, 0));
+            n.menu("m_set");
+            QVERIFY(n.window->settings_window()->isVisible());
+            n.pick("gbcCB", 200); // applies at once
+            QCOMPARE(n.back_color(), QColor(0, 200, 0));
+            auto* swatch = n.window->settings_window()->findChild<QWidget*>("pic1");
+            QCOMPARE(swatch->palette().color(QPalette::Window), QColor(0, 200, 0));
+            QCOMPARE(swatch->toolTip(), QString("背景の色"));
+            n.settings_click("OKButton");
+            QVERIFY(!n.window->settings_window()->isVisible());
+        }
+        QCOMPARE(bytes_of(file("mlz_config.ini")), QByteArray::fromHex("ff00000080000000c80000"));
+        Notepad again(app_dir());
+        QCOMPARE(again.back_color(), QColor(0, 200, 0));
+        QCOMPARE(again.list("gbcCB")->currentText(), QString("200"));
+    }
+
+    void typed_values_apply_only_when_saved_and_bad_ones_are_refused()
+    {
+        Notepad n(app_dir());
+        const QByteArray before = bytes_of(file("mlz_config.ini"));
+        QLineEdit* red = n.list("rCB")->lineEdit();
+        red->selectAll();
+        QTest::keyClicks(red, "12.5");
+        QCOMPARE(n.text_color(), QColor(0, 0, 0)); // typing does not apply
+        n.settings_click("save_setting");
+        QCOMPARE(bytes_of(file("mlz_config.ini")), QByteArray::fromHex("0c0000000000ff00ff00ff"));
+
+        red->selectAll();
+        QTest::keyClicks(red, "13.5");
+        n.settings_click("save_setting");
+        QCOMPARE(bytes_of(file("mlz_config.ini")).at(0), char(14));
+
+        red->selectAll();
+        QTest::keyClicks(red, "256");
+        const QByteArray kept = bytes_of(file("mlz_config.ini"));
+        n.menu("m_set");
+        n.settings_click("OKButton");
+        QCOMPARE(n.prompt.asked.last().text, QString("値が不正です｡"));
+        QCOMPARE(n.prompt.asked.last().title, QString("メモルー"));
+        QCOMPARE(bytes_of(file("mlz_config.ini")), kept);
+        QVERIFY(!n.window->settings_window()->isVisible()); // OK hides even after the message
+        QVERIFY(before != kept);
+    }
+
+    void cancel_keeps_picked_colours_only_until_the_end()
+    {
+        Notepad n(app_dir());
+        n.menu("m_set");
+        n.pick("rCB", 90);
+        QCOMPARE(n.text_color(), QColor(90, 0, 0));
+        n.settings_click("CancelButton");
+        QVERIFY(!n.window->settings_window()->isVisible());
+        QCOMPARE(bytes_of(file("mlz_config.ini")), QByteArray());
+        n.settings_click("initiarizeCom");
+        QCOMPARE(n.prompt.asked.last().text, QString("意味ナシ"));
+        QCOMPARE(n.prompt.asked.last().title, QString("武器屋"));
+    }
+
+    void settings_window_face_and_dragging()
+    {
+        Notepad n(app_dir());
+        Setting* s = n.window->settings_window();
+        QCOMPARE(s->size(), QSize(400, 250));
+        QVERIFY(s->windowFlags() & Qt::FramelessWindowHint);
+        s->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        const QImage face = s->grab().toImage();
+        QCOMPARE(QColor(face.pixel(395, 2)), QColor(2, 0, 0));
+        QCOMPARE(QColor(face.pixel(395, 240)), QColor(240, 0, 0));
+
+        const QPoint start = s->pos();
+        QWidget* label = s->findChild<QWidget*>("help_lab");
+        QTest::mousePress(label, Qt::LeftButton, {}, QPoint(10, 10));
+        QMouseEvent move(QEvent::MouseMove, QPointF(30, 25), label->mapToGlobal(QPointF(30, 25)), Qt::NoButton,
+                         Qt::LeftButton, {});
+        QApplication::sendEvent(label, &move);
+        QCOMPARE(s->pos(), start + QPoint(20, 15));
+        QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(30, 25));
+        QMouseEvent after(QEvent::MouseMove, QPointF(50, 50), label->mapToGlobal(QPointF(50, 50)), Qt::NoButton,
+                          Qt::NoButton, {});
+        QApplication::sendEvent(label, &after);
+        QCOMPARE(s->pos(), start + QPoint(20, 15)); // released: no more moving
+    }
+
+    void unwritable_settings_folder_gives_defaults()
+    {
+        // A folder that is not there cannot hold the file, even for root.
+        Notepad n(file("gone") + "/");
+        QCOMPARE(n.back_color(), QColor(255, 255, 255));
+        n.settings_click("save_setting");
+        QCOMPARE(n.prompt.asked.last().text, QString("値が不正です｡"));
+
+        if (geteuid() == 0)
+            return; // root writes into read-only folders anyway
+        QVERIFY(QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::ExeOwner));
+        Notepad ro(app_dir());
+        QCOMPARE(ro.text_color(), QColor(0, 0, 0));
+        QCOMPARE(ro.back_color(), QColor(255, 255, 255));
+        QFile::setPermissions(dir->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+};
+
+QTEST_MAIN(NotepadWindowTest)
+#include "notepad_window_test.moc"
