@@ -1,4 +1,5 @@
 #include "blank_program.h"
+#include <QGuiApplication>
 #include <QWindow>
 
 BlankProgram::BlankProgram(platform::Prompt& prompt, platform::SingleInstance& instance)
@@ -20,7 +21,8 @@ std::optional<int> BlankProgram::start(const QRect& screen_rect, QPoint cursor)
     if (!window_->windowHandle())
         return kNoWindow;
     window_->activateWindow();
-    window_->raise();
-    window_->grabKeyboard();
+    // Keys go to the blank screen even if the window manager gives focus elsewhere.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        window_->grabKeyboard();
     return std::nullopt;
 }

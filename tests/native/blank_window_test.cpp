@@ -4,14 +4,16 @@
 #include <QDeadlineTimer>
 #include <QLockFile>
 #include <QProcess>
+#include <QScreen>
 #include <QWheelEvent>
 #include <QtTest>
 #include <memory>
 
 namespace {
 
-const QRect kScreen(0, 0, 640, 480);
-const QPoint kStart(320, 240);
+// The whole primary screen, as the program passes it; the start point in its middle.
+QRect screen_rect() { return QGuiApplication::primaryScreen()->geometry(); }
+QPoint start_point() { return screen_rect().center(); }
 
 void send_move(QWidget* w, QPoint global)
 {
@@ -28,7 +30,7 @@ class BlankWindowTest : public QObject {
     platform::ScriptedPrompt prompt_;
     std::unique_ptr<platform::SingleInstance> instance_;
     std::unique_ptr<BlankProgram> program_;
-    BlankScreen* w_ = nullptr;
+    Blanscreen_rect()* w_ = nullptr;
 
 private slots:
     void init()
@@ -36,7 +38,7 @@ private slots:
         prompt_ = platform::ScriptedPrompt();
         instance_ = std::make_unique<platform::SingleInstance>(QStringLiteral("yomino02"));
         program_ = std::make_unique<BlankProgram>(prompt_, *instance_);
-        QCOMPARE(program_->start(kScreen, kStart), std::nullopt);
+        QCOMPARE(program_->start(screen_rect(), start_point()), std::nullopt);
         w_ = program_->window();
         QVERIFY(w_);
         QVERIFY(QTest::qWaitForWindowExposed(w_));
@@ -49,13 +51,13 @@ private slots:
 
     void covers_the_screen_black_topmost_without_cursor()
     {
-        QCOMPARE(w_->geometry(), kScreen);
+        QCOMPARE(w_->geometry(), screen_rect());
         QVERIFY(w_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(w_->windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(w_->cursor().shape(), Qt::BlankCursor);
         const QImage shown = w_->grab().toImage();
         QCOMPARE(shown.pixel(0, 0), qRgb(0, 0, 0));
-        QCOMPARE(shown.pixel(639, 479), qRgb(0, 0, 0));
+        QCOMPARE(shown.pixel(screen_rect().width() - 1, screen_rect().height() - 1), qRgb(0, 0, 0));
         QVERIFY(prompt_.asked.isEmpty());
     }
 
@@ -76,7 +78,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        QSignalSpy finished(w_, &BlankScreen::blank_finished);
+        QSignalSpy finished(w_, &Blanscreen_rect()::blank_finished);
         QTest::keyPress(w_, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QVERIFY(!w_->isVisible());
         QCOMPARE(finished.count(), 1);
@@ -96,16 +98,16 @@ private slots:
     {
         QFETCH(int, button);
         QFETCH(bool, closes);
-        QTest::mousePress(w_, Qt::MouseButton(button), Qt::NoModifier, kStart);
-        QTest::mouseRelease(w_, Qt::MouseButton(button), Qt::NoModifier, kStart);
+        QTest::mousePress(w_, Qt::MouseButton(button), Qt::NoModifier, start_point());
+        QTest::mouseRelease(w_, Qt::MouseButton(button), Qt::NoModifier, start_point());
         QCOMPARE(!w_->isVisible(), closes);
         QCOMPARE(w_->finished(), closes);
     }
 
     void wheel_does_not_close()
     {
-        QWheelEvent e(QPointF(kStart), QPointF(kStart), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+        QWheelEvent e{QPointF(start_point()), QPointF(start_point()), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false};
         QApplication::sendEvent(w_, &e);
         QVERIFY(w_->isVisible());
     }
@@ -113,20 +115,21 @@ private slots:
     void seventh_diagonal_move_closes()
     {
         for (int i = 1; i <= 6; ++i) {
-            send_move(w_, kStart + QPoint(200, 200));
+            send_move(w_, start_point() + QPoint(200, 200));
             QVERIFY2(w_->isVisible(), "the first six moves never close");
         }
-        send_move(w_, kStart + QPoint(7, -7));
+        send_move(w_, start_point() + QPoint(7, -7));
         QVERIFY(!w_->isVisible());
         QCOMPARE(w_->rule().move_count(), 7);
     }
 
     void horizontal_moves_never_close()
     {
-        for (int x = 0; x < 640; x += 4)
-            send_move(w_, QPoint(x, kStart.y() + 3));
+        int moves = 0;
+        for (int x = 0; x < screen_rect().width(); x += 4, ++moves)
+            send_move(w_, QPoint(x, start_point().y() + 3));
         QVERIFY(w_->isVisible());
-        QCOMPARE(w_->rule().move_count(), 160);
+        QCOMPARE(int(w_->rule().move_count()), moves);
     }
 
     void window_manager_close_is_ignored()
@@ -142,7 +145,7 @@ private slots:
         platform::ScriptedPrompt prompt;
         platform::SingleInstance other_instance(QStringLiteral("yomino02"));
         BlankProgram other(prompt, other_instance);
-        QCOMPARE(other.start(kScreen, kStart), std::optional<int>(0));
+        QCOMPARE(other.start(screen_rect(), start_point()), std::optional<int>(0));
         QVERIFY(!other.window());
         QCOMPARE(prompt.asked.size(), 1);
         QCOMPARE(prompt.asked[0].text, QStringLiteral("2重起動禁止"));
