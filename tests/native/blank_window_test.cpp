@@ -30,7 +30,7 @@ class BlankWindowTest : public QObject {
     platform::ScriptedPrompt prompt_;
     std::unique_ptr<platform::SingleInstance> instance_;
     std::unique_ptr<BlankProgram> program_;
-    Blanscreen_rect()* w_ = nullptr;
+    BlankScreen* w_ = nullptr;
 
 private slots:
     void init()
@@ -78,7 +78,7 @@ private slots:
     {
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        QSignalSpy finished(w_, &Blanscreen_rect()::blank_finished);
+        QSignalSpy finished(w_, &BlankScreen::blank_finished);
         QTest::keyPress(w_, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QVERIFY(!w_->isVisible());
         QCOMPARE(finished.count(), 1);
