@@ -38,6 +38,12 @@ TokeiWindow::TokeiWindow(Now now, const QLocale& locale)
     setObjectName(QStringLiteral("tokeiF"));
     setWindowTitle(QStringLiteral("クルリトでも"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A small Japanese face with half-width digits of 6 px, which the pixel layout is made for.
+    QFont face = font();
+    face.setFamilies({QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic"), QStringLiteral("VL Gothic"),
+                      face.family()});
+    face.setPixelSize(12);
+    setFont(face);
     back_colour_ = palette().color(QPalette::Base).rgb();
 
     nowtime_ = white_label(this, QString(), 48, 50);
