@@ -196,6 +196,38 @@ private slots:
         }
     }
 
+    // The game restores the empty hole before each frame and draws the frame
+    // over it, so every frame carries the hole's near rim itself.
+    void frames_include_the_hole()
+    {
+        const QImage hole(suite_path("bmp/ana3.bmp"));
+        QVERIFY(!hole.isNull());
+        for (const char* n : {"mipo31", "mipo32", "mipo33", "ita5", "hazure31", "hazure32", "hazure33", "hazure34",
+                              "hazure_m", "zan"}) {
+            const QImage img(suite_path(QString("bmp/%1.bmp").arg(n)));
+            QVERIFY2(!img.isNull(), n);
+            int missing = 0, rim = 0;
+            for (int y = 44; y < 50; ++y)
+                for (int x = 0; x < 50; ++x)
+                    if (hole.pixel(x, y) != magenta) {
+                        ++rim;
+                        missing += img.pixel(x, y) == magenta;
+                    }
+            QVERIFY(rim > 50);
+            QVERIFY2(missing == 0, n);
+        }
+    }
+
+    void icons_are_distinct()
+    {
+        QList<QImage> icons;
+        for (const char* n : {"start", "soubi", "help", "score", "config", "server", "net", "tokei", "note"})
+            icons << QImage(suite_path(QString("bmp/%1.bmp").arg(n)));
+        for (int i = 0; i < icons.size(); ++i)
+            for (int j = i + 1; j < icons.size(); ++j)
+                QVERIFY(icons[i] != icons[j]);
+    }
+
     void opaque_pictures_data()
     {
         QTest::addColumn<QString>("name");

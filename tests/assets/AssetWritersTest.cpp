@@ -1,10 +1,13 @@
 // The generator's writers: colour keying, .cur and .wav files, CP932 texts.
 
 #include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QImageReader>
 #include <QPainter>
 #include <QTest>
 #include <QtEndian>
+#include <stdexcept>
 
 #include "CurWriter.h"
 #include "Keying.h"
@@ -120,6 +123,37 @@ private slots:
         const QByteArray bytes = wav_bytes(t);
         for (int i = 44; i < bytes.size(); i += 2)
             QVERIFY(qFromLittleEndian<qint16>(bytes.constData() + i) > 0);
+    }
+
+    // Every sound piece fades to silence at its end: no click when it stops.
+    void pieces_end_quietly()
+    {
+        const Samples pieces[] = {glide(700, 200, 0.05, Wave::square, 1.0), bell(880, 0.2),
+                                  struck(500, 0.1, {{1.0, 1.0, 5.0}}), noise(0.05, 5.0, 3)};
+        for (const Samples& s : pieces) {
+            QVERIFY(s.size() > 100);
+            QVERIFY(std::abs(s.back()) < 0.01f);
+            float loud = 0;
+            for (std::size_t i = 0; i < s.size() / 2; ++i)
+                loud = std::max(loud, std::abs(s[i]));
+            QVERIFY(loud > 0.3f);
+        }
+    }
+
+    void text_file_conversion()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QFile in(dir.filePath("in.txt"));
+        QVERIFY(in.open(QIODevice::WriteOnly));
+        in.write("\xef\xbb\xbf" "\xe3\x83\x9f\xe3\x83\x9d\n");  // BOM, "ミポ", LF
+        in.close();
+        convert_text_file(dir.filePath("in.txt"), dir.filePath("out.txt"));
+        QFile out(dir.filePath("out.txt"));
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        QCOMPARE(out.readAll(), QByteArray("\x83\x7e\x83\x7c\r\n"));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 convert_text_file(dir.filePath("missing.txt"), dir.filePath("x.txt")));
     }
 
     void note_lasts_its_length_and_release()

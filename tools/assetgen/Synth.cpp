@@ -8,16 +8,41 @@ namespace {
 
 constexpr double two_pi = 6.283185307179586;
 
-double wave_at(Wave w, double phase)  // phase in cycles
+// One sample of a wave; square and saw are summed from their harmonics up
+// to `harmonics`, so high notes do not alias.
+double wave_at(Wave w, double phase, int harmonics)  // phase in cycles
 {
     const double f = phase - std::floor(phase);
     switch (w) {
     case Wave::sine: return std::sin(two_pi * f);
     case Wave::triangle: return f < 0.5 ? 4 * f - 1 : 3 - 4 * f;
-    case Wave::square: return f < 0.5 ? 0.8 : -0.8;
-    case Wave::saw: return 2 * f - 1;
+    case Wave::square: {
+        double v = 0;
+        for (int k = 1; k <= harmonics; k += 2)
+            v += std::sin(two_pi * k * f) / k;
+        return v * 0.8 * 4 / 3.141592653589793;
+    }
+    case Wave::saw: {
+        double v = 0;
+        for (int k = 1; k <= harmonics; ++k)
+            v -= std::sin(two_pi * k * f) / k;
+        return v * 2 / 3.141592653589793;
+    }
     }
     return 0;
+}
+
+int harmonics_below_nyquist(double hz)
+{
+    return std::max(1, int(sample_rate * 0.45 / std::max(hz, 1.0)));
+}
+
+// A few milliseconds of fade at the end, so nothing stops with a click.
+void fade_tail(Samples& s)
+{
+    const std::size_t n = std::min<std::size_t>(s.size(), sample_rate / 200);
+    for (std::size_t i = 0; i < n; ++i)
+        s[s.size() - 1 - i] *= float(double(i) / double(n));
 }
 
 std::size_t count(double seconds) { return std::size_t(std::max(0.0, seconds) * sample_rate); }
@@ -31,6 +56,7 @@ Samples note(double hz, double seconds, Wave wave, const Envelope& env, double v
     Samples out(count(seconds + env.release));
     double phase = 0;
     const double held = std::max(seconds, env.attack);
+    const int harmonics = harmonics_below_nyquist(hz * (1 + vibrato / 12));
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = double(i) / sample_rate;
         double level;
@@ -45,7 +71,7 @@ Samples note(double hz, double seconds, Wave wave, const Envelope& env, double v
         const double vib = vibrato > 0 ? std::pow(2.0, vibrato * std::sin(two_pi * 5.5 * t) * std::min(1.0, t * 3) / 12)
                                        : 1.0;
         phase += hz * vib / sample_rate;
-        out[i] = float(level * wave_at(wave, phase));
+        out[i] = float(level * wave_at(wave, phase, harmonics));
     }
     return out;
 }
@@ -54,13 +80,15 @@ Samples glide(double hz0, double hz1, double seconds, Wave wave, double fade_tim
 {
     Samples out(count(seconds));
     double phase = 0;
+    const int harmonics = harmonics_below_nyquist(std::max(hz0, hz1));
     for (std::size_t i = 0; i < out.size(); ++i) {
         const double t = double(i) / sample_rate;
         const double hz = hz0 * std::pow(hz1 / hz0, std::min(1.0, t / seconds));
         phase += hz / sample_rate;
         const double attack = std::min(1.0, t / 0.002);
-        out[i] = float(attack * std::exp(-t / fade_time) * wave_at(wave, phase));
+        out[i] = float(attack * std::exp(-t / fade_time) * wave_at(wave, phase, harmonics));
     }
+    fade_tail(out);
     return out;
 }
 
@@ -73,6 +101,7 @@ Samples bell(double hz, double seconds, double ratio, double index)
         const double mod = index * std::exp(-t * 6.0 / seconds) * std::sin(two_pi * hz * ratio * t);
         out[i] = float(amp * std::sin(two_pi * hz * t + mod));
     }
+    fade_tail(out);
     return out;
 }
 
@@ -86,6 +115,7 @@ Samples struck(double hz, double seconds, const std::vector<Partial>& partials)
             v += p.level * std::exp(-t / p.decay) * std::sin(two_pi * hz * p.ratio * t);
         out[i] = float(std::min(1.0, t / 0.001) * v);
     }
+    fade_tail(out);
     return out;
 }
 
@@ -100,6 +130,7 @@ Samples noise(double seconds, double fade_time, std::uint32_t seed)
         const double t = double(i) / sample_rate;
         out[i] = float((double(x) / 4294967295.0 * 2 - 1) * std::exp(-t / fade_time));
     }
+    fade_tail(out);
     return out;
 }
 
