@@ -47,7 +47,8 @@ struct Harness {
     // Shows the splash and lets its second pass.
     void start()
     {
-        make_app();
+        if (!app)
+            make_app();
         app->show_logo();
         clock.advance(1000);
         app->logo()->poll();
