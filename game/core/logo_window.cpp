@@ -11,7 +11,7 @@
 
 namespace {
 
-const QString kCredit = QStringLiteral("(C) 2000 zorvik/nabelune");
+const QString kCredit = QStringLiteral("(C)2000 zorvik");
 
 } // namespace
 

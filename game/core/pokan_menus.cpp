@@ -19,6 +19,8 @@ PokanMenus PokanMenus::build(QMainWindow* window, bool with_skin_chooser)
 {
     PokanMenus m;
     QMenuBar* bar = window->menuBar();
+    // All four menus must fit across the narrow window.
+    bar->setStyleSheet(QStringLiteral("QMenuBar { font-size: 9pt; } QMenuBar::item { padding: 2px 3px; }"));
 
     m.file = bar->addMenu(QString::fromUtf8("ファイル"));
     m.start = add(m.file, "開始", false, QKeySequence(Qt::Key_F1));
