@@ -158,8 +158,16 @@ void Setting::read_set()
     platform::read_whole_file(path, &bytes);
     values_ = ColorSettings::from_file(bytes);
     QComboBox* lists[] = {rCB, gCB, bCB, rbcCB, gbcCB, bbcCB};
-    for (int i = 0; i < ColorSettings::kCount; ++i)
-        lists[i]->setEditText(QString::number(values_[i]));
+    for (int i = 0; i < ColorSettings::kCount; ++i) {
+        // The list's own position goes with the text, so that the arrow keys
+        // and the drop-down start from the value shown.
+        const QString text = QString::number(values_[i]);
+        const int index = lists[i]->findText(text);
+        if (index >= 0)
+            lists[i]->setCurrentIndex(index);
+        else
+            lists[i]->setEditText(text);
+    }
     apply_text_color();
     apply_back_color();
 }

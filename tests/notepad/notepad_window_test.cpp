@@ -236,6 +236,8 @@ private slots:
         Notepad again(app_dir());
         QCOMPARE(again.back_color(), QColor(0, 200, 0));
         QCOMPARE(again.list("gbcCB")->currentText(), QString("200"));
+        QTest::keyClick(again.list("gbcCB"), Qt::Key_Up); // moves on from the value shown
+        QCOMPARE(again.back_color(), QColor(0, 199, 0));
     }
 
     void typed_values_apply_only_when_saved_and_bad_ones_are_refused()
