@@ -93,6 +93,14 @@ private slots:
         QVERIFY(!n.window->windowIcon().isNull());
     }
 
+    void dialog_filters_reach_qt_intact()
+    {
+        QCOMPARE(platform::qt_name_filters(FileCommands::kFilter),
+                 QStringList({"テキスト(*.txt)", "ドキュメント(*.doc)", "全てのファイル(*.*)"}));
+        QCOMPARE(platform::qt_name_filters("Pictures|*.png;*.gif|Any|*"),
+                 QStringList({"Pictures (*.png *.gif)", "Any (*)"}));
+    }
+
     void open_edit_and_overwrite_a_cp932_diary()
     {
         // 日記 CR LF, a lone LF inside the second line, no final line end.
