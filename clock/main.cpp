@@ -1,9 +1,11 @@
 #include "tokei_window.h"
+#include "platform/japanese_ui.h"
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    platform::setup_japanese_ui(app);
     QApplication::setApplicationName(QStringLiteral("クルリトでも"));
     QApplication::setApplicationVersion(QString::fromLatin1(TokeiWindow::kVersion));
 

@@ -1,19 +1,13 @@
 #include "game_main.h"
 #include "core/game_app.h"
-#include "core/game_texts.h"
+#include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
 #include <QApplication>
-#include <QFont>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int run_game(int argc, char* argv[], const PokanWindow::Options& options)
 {
     QApplication app(argc, argv);
-    QFont::insertSubstitutions(game_texts::kUiFont, {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-    QTranslator qt_ja;
-    if (qt_ja.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qt_ja);
+    platform::setup_japanese_ui(app);
 
     platform::SystemClock clock;
     platform::SystemRandom random;

@@ -1,11 +1,10 @@
 // メモルー 2k: the diary notepad of the suite.
 #include "MF.h"
 #include "platform/file_dialogs.h"
+#include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
 #include "platform/prompt.h"
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -15,9 +14,7 @@ int main(int argc, char** argv)
                                   .arg(MEMOLU_VERSION_MAJOR)
                                   .arg(MEMOLU_VERSION_MINOR)
                                   .arg(MEMOLU_VERSION_REVISION));
-    QTranslator qt_ja;
-    if (qt_ja.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qt_ja);
+    platform::setup_japanese_ui(app);
 
     const QString app_dir = platform::program_folder();
     platform::QtPrompt prompt;

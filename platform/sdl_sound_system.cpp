@@ -137,6 +137,9 @@ class SdlSoundSystem final : public SoundSystem {
 public:
     SdlSoundSystem()
     {
+        // SDL would otherwise take SIGINT and SIGTERM for itself, and a program that
+        // never reads SDL's events would no longer end when asked to.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return;
         sdl_up_ = true;

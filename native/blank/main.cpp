@@ -1,4 +1,5 @@
 #include "blank_program.h"
+#include "platform/japanese_ui.h"
 #include "platform/prompt.h"
 #include "platform/single_instance.h"
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char* argv[])
         return BlankProgram::kNoWindow;
 
     QApplication app(argc, argv);
+    platform::setup_japanese_ui(app);
     QApplication::setApplicationName(QStringLiteral("yomino02"));
 
     platform::QtPrompt prompt;

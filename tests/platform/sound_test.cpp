@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <csignal>
 
 using namespace platform;
 
@@ -77,4 +78,14 @@ TEST(SdlSound, GarbageFileIsSilent)
     bad->play();
     EXPECT_FALSE(bad->is_playing());
     sound->simple_player().play(f.fileName());
+}
+
+TEST(SdlSound, LeavesTerminationSignalsToTheProgram)
+{
+    auto sound = make_sdl_sound_system();
+    struct sigaction current {};
+    ASSERT_EQ(sigaction(SIGTERM, nullptr, &current), 0);
+    EXPECT_EQ(current.sa_handler, SIG_DFL);
+    ASSERT_EQ(sigaction(SIGINT, nullptr, &current), 0);
+    EXPECT_EQ(current.sa_handler, SIG_DFL);
 }
