@@ -7,6 +7,8 @@
 #include <QCursor>
 #include <QLayout>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
 
 using legacy::round_half_even;
 
@@ -20,6 +22,23 @@ QLabel* make_label(QWidget* parent, const QString& text, QRect geometry, int poi
     f.setPointSize(point_size);
     label->setFont(f);
     return label;
+}
+
+// The shaking title text is drawn once; moving a picture costs far less than
+// laying out the text again 45 times a second.
+QPixmap render_title_text()
+{
+    QPixmap pixmap(193, 33);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont f(game_texts::kUiFont);
+    f.setPointSize(18);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(40, 60, 200));
+    p.drawText(pixmap.rect(), Qt::AlignLeft | Qt::AlignVCenter, game_texts::kTitleText);
+    return pixmap;
 }
 
 void set_colours(QLabel* label, const QString& text_colour, const QString& background)
@@ -81,8 +100,10 @@ void PokanWindow::build_controls()
 
     mpkx_ = new platform::SurfaceWidget(form_, kClientWidth, kClientHeight);
     mpkx_->setToolTip(game_texts::kPlateTip);
-    gtl_ = make_label(mpkx_, game_texts::kTitleText, QRect(10, 188, 193, 33), 18);
-    gtl_->setStyleSheet(QStringLiteral("color: rgb(40, 60, 200); background: transparent; font-weight: bold;"));
+    gtl_ = new QLabel(mpkx_);
+    gtl_->setGeometry(10, 188, 193, 33);
+    gtl_->setPixmap(render_title_text());
+    gtl_->setAccessibleName(game_texts::kTitleText);
     gtl_->setAttribute(Qt::WA_TransparentForMouseEvents);
     lbl_version_ = make_label(mpkx_, game_texts::release_version(options_.version_text), QRect(40, 224, 160, 16));
     lbl_version_->setStyleSheet(QStringLiteral("color: rgb(60, 60, 110); background: transparent;"));

@@ -289,6 +289,17 @@ private slots:
         QVERIFY(brightness(img, QRect(0, 0, img.width(), 42)).second > 15);
     }
 
+    void notepad_window_icon()
+    {
+        QImageReader reader(suite_path("memolu.ico"));
+        QCOMPARE(reader.format(), QByteArray("ico"));
+        const QImage img = reader.read();
+        QCOMPARE(img.size(), QSize(32, 32));
+        QVERIFY(img.hasAlphaChannel());
+        QCOMPARE(qAlpha(img.pixel(0, 0)), 0);    // round badge: clear corners
+        QVERIFY(qAlpha(img.pixel(16, 16)) > 200); // solid middle
+    }
+
     void cursors_data()
     {
         QTest::addColumn<QString>("name");

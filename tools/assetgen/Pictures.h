@@ -10,5 +10,6 @@ void write_countdown_pictures(const QString& bmp_dir);  // 3, 2, 1, GO
 void write_icon_pictures(const QString& bmp_dir);       // the icon menu, its wall, help arrows
 void write_title_pictures(const QString& bmp_dir);      // title plate and splash logo
 void write_cursor_files(const QString& bmp_dir);        // the weapon cursors
+void write_program_icons(const QString& dir);          // window icons of the other programs
 
 }  // namespace assetgen
