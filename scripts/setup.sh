@@ -9,7 +9,7 @@ packages=(
   libsdl2-mixer-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth xdg-utils
 )
 
 missing=()

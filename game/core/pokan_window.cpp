@@ -24,8 +24,7 @@ QLabel* make_label(QWidget* parent, const QString& text, QRect geometry, int poi
     return label;
 }
 
-// The shaking title text is drawn once; moving a picture costs far less than
-// laying out the text again 45 times a second.
+// The title text "gtl", drawn once.
 QPixmap render_title_text()
 {
     QPixmap pixmap(193, 33);
@@ -98,13 +97,10 @@ void PokanWindow::build_controls()
     mouse_ = make_label(form_, QString(), QRect(kClientWidth + 10, 0, 120, 16));
     mousec_ = make_label(form_, QString(), QRect(kClientWidth + 10, 20, 200, 16));
 
-    mpkx_ = new platform::SurfaceWidget(form_, kClientWidth, kClientHeight);
+    mpkx_ = new TitlePlate(form_, kClientWidth, kClientHeight);
     mpkx_->setToolTip(game_texts::kPlateTip);
-    gtl_ = new QLabel(mpkx_);
-    gtl_->setGeometry(10, 188, 193, 33);
-    gtl_->setPixmap(render_title_text());
-    gtl_->setAccessibleName(game_texts::kTitleText);
-    gtl_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    mpkx_->setAccessibleName(game_texts::kTitleText);
+    mpkx_->set_title(render_title_text(), QPoint(10, 188));
     lbl_version_ = make_label(mpkx_, game_texts::release_version(options_.version_text), QRect(40, 224, 160, 16));
     lbl_version_->setStyleSheet(QStringLiteral("color: rgb(60, 60, 110); background: transparent;"));
     lbl_version_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -235,7 +231,7 @@ void PokanWindow::jiggle_title()
 {
     const int top = static_cast<int>(round_half_even(services_.random.next() * 5 + 188));
     const int left = static_cast<int>(round_half_even(services_.random.next() * 5 + 10));
-    gtl_->move(left, top);
+    mpkx_->move_title(QPoint(left, top));
 }
 
 void PokanWindow::always_top()

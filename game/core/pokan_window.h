@@ -5,6 +5,7 @@
 #include "game_sounds.h"
 #include "pokan_menus.h"
 #include "sprite_set.h"
+#include "title_plate.h"
 #include "title_sequence.h"
 #include "game/dialogs/weapon_cursors.h"
 #include "platform/surface_widget.h"
@@ -67,10 +68,9 @@ public:
     platform::SurfaceWidget& board() { return *back0_; }
     platform::Surface& back(int i) { return i == 0 ? back0_->surface() : back_work_.at(i - 1); }
     platform::SurfaceWidget& gauge() { return *gauge_; }
-    platform::SurfaceWidget& mpkx() { return *mpkx_; }
+    TitlePlate& mpkx() { return *mpkx_; }
     platform::SurfaceWidget& zorviklogo() { return *zorviklogo_; }
     QLabel& zorvik_label() { return *zorvik_label_; }
-    QLabel& gtl() { return *gtl_; }
     QLabel& coment() { return *coment_; }
     QLabel& data_label(int i) { return *data_labels_.at(i); }
     QLabel& lbl_version() { return *lbl_version_; }
@@ -114,8 +114,7 @@ private:
     platform::SurfaceWidget* gauge_ = nullptr;
     QLabel* coment_ = nullptr;
     std::array<QLabel*, 6> data_labels_{};
-    platform::SurfaceWidget* mpkx_ = nullptr;
-    QLabel* gtl_ = nullptr;
+    TitlePlate* mpkx_ = nullptr;
     QLabel* lbl_version_ = nullptr;
     QLabel* selvio_ = nullptr;
     platform::SurfaceWidget* zorviklogo_ = nullptr;

@@ -196,10 +196,12 @@ private slots:
         QSet<int> lefts, tops;
         for (int i = 0; i < 30; ++i) {
             w->jiggle_title();
-            QVERIFY(w->gtl().x() >= 10 && w->gtl().x() <= 15);
-            QVERIFY(w->gtl().y() >= 188 && w->gtl().y() <= 193);
-            lefts << w->gtl().x();
-            tops << w->gtl().y();
+            const QRect gtl = w->mpkx().title_geometry();
+            QVERIFY(gtl.x() >= 10 && gtl.x() <= 15);
+            QVERIFY(gtl.y() >= 188 && gtl.y() <= 193);
+            QCOMPARE(gtl.size(), QSize(193, 33));
+            lefts << gtl.x();
+            tops << gtl.y();
         }
         QVERIFY(lefts.size() > 1);
         QVERIFY(tops.size() > 1);

@@ -1,0 +1,29 @@
+#include "title_plate.h"
+#include <QPainter>
+#include <QPaintEvent>
+
+TitlePlate::TitlePlate(QWidget* parent, int width, int height) : platform::SurfaceWidget(parent, width, height) {}
+
+void TitlePlate::set_title(const QPixmap& text, QPoint pos)
+{
+    title_ = text;
+    title_pos_ = pos;
+    update();
+}
+
+void TitlePlate::move_title(QPoint pos)
+{
+    if (pos == title_pos_)
+        return;
+    const QRect before = title_geometry();
+    title_pos_ = pos;
+    update(before.united(title_geometry()));
+}
+
+void TitlePlate::paintEvent(QPaintEvent* event)
+{
+    platform::SurfaceWidget::paintEvent(event);
+    QPainter p(this);
+    p.setClipRegion(event->region());
+    p.drawPixmap(title_pos_, title_);
+}
