@@ -1,27 +1,10 @@
 #include "CurWriter.h"
+#include "LittleEndian.h"
 
 #include <QFile>
-#include <QtEndian>
 #include <stdexcept>
 
 namespace assetgen {
-namespace {
-
-void put16(QByteArray& out, quint16 v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray& out, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
-
-}  // namespace
 
 QByteArray cur_bytes(const QImage& source, QPoint hot_spot)
 {
