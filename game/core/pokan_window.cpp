@@ -108,6 +108,9 @@ void PokanWindow::build_controls()
     selvio_->setStyleSheet(QStringLiteral("color: rgb(60, 60, 110); background: transparent;"));
     selvio_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    gomibako_ = new platform::SurfaceWidget(form_, kClientWidth, kClientHeight);
+    gomibako_->hide();
+
     zorviklogo_ = new platform::SurfaceWidget(form_, kClientWidth, kClientHeight);
     zorviklogo_->surface().fill(qRgb(0, 0, 0));
     zorvik_label_ = make_label(zorviklogo_, QString(), QRect(0, 0, 200, 30), 18);

@@ -70,6 +70,8 @@ public:
     platform::SurfaceWidget& gauge() { return *gauge_; }
     TitlePlate& mpkx() { return *mpkx_; }
     platform::SurfaceWidget& zorviklogo() { return *zorviklogo_; }
+    // The companion panels' surface, the full client area, hidden until a panel opens.
+    platform::SurfaceWidget& gomibako() { return *gomibako_; }
     QLabel& zorvik_label() { return *zorvik_label_; }
     QLabel& coment() { return *coment_; }
     QLabel& data_label(int i) { return *data_labels_.at(i); }
@@ -117,6 +119,7 @@ private:
     TitlePlate* mpkx_ = nullptr;
     QLabel* lbl_version_ = nullptr;
     QLabel* selvio_ = nullptr;
+    platform::SurfaceWidget* gomibako_ = nullptr;
     platform::SurfaceWidget* zorviklogo_ = nullptr;
     QLabel* zorvik_label_ = nullptr;
     QLabel* mouse_ = nullptr;

@@ -290,6 +290,24 @@ private slots:
         QVERIFY(h.prompt.asked[0].text.contains("hitc.csv"));
     }
 
+    void unwritable_data_files_are_reported_once_and_the_game_goes_on()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        // Folders where the files should be: nothing can be written there, even by root.
+        QVERIFY(QDir().mkpath(h.paths.app_dir + "score.ini"));
+        QVERIFY(QDir().mkpath(h.paths.app_dir + "config.csv"));
+        h.make_app();
+        QSignalSpy failed(h.app.get(), &GameApp::failed);
+        h.start();
+        QCOMPARE(failed.count(), 0);
+        QCOMPARE(h.prompt.asked.size(), 1);
+        QVERIFY(h.prompt.asked[0].text.contains("score.ini"));
+        QVERIFY(h.prompt.asked[0].text.contains("config.csv"));
+        QVERIFY(h.app->main_window()->isVisible());
+        QCOMPARE(h.app->main_window()->data().settings, GameSettings{});
+    }
+
     void missing_sounds_are_silent_not_fatal()
     {
         Harness h;
