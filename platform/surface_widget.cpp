@@ -23,6 +23,7 @@ void SurfaceWidget::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
     p.drawImage(e->rect().topLeft(), surface_.image(), e->rect());
+    paint_over(p);
 }
 
 void SurfaceWidget::resizeEvent(QResizeEvent*)

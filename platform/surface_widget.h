@@ -2,6 +2,8 @@
 #include "surface.h"
 #include <QWidget>
 
+class QPainter;
+
 namespace platform {
 
 // A picture box: shows its persistent Surface and reports the mouse in its own pixels.
@@ -25,6 +27,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    // Drawn over the surface in the same paint, for widgets that add a layer.
+    virtual void paint_over(QPainter&) {}
     void resizeEvent(QResizeEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;

@@ -101,7 +101,8 @@ void PokanWindow::build_controls()
     mpkx_->setToolTip(game_texts::kPlateTip);
     mpkx_->setAccessibleName(game_texts::kTitleText);
     mpkx_->set_title(render_title_text(), QPoint(10, 188));
-    lbl_version_ = make_label(mpkx_, game_texts::release_version(options_.version_text), QRect(40, 224, 160, 16));
+    // Just below the reach of the shaking title, so that its repaints leave the label alone.
+    lbl_version_ = make_label(mpkx_, game_texts::release_version(options_.version_text), QRect(40, 228, 160, 16));
     lbl_version_->setStyleSheet(QStringLiteral("color: rgb(60, 60, 110); background: transparent;"));
     lbl_version_->setAttribute(Qt::WA_TransparentForMouseEvents);
     selvio_ = make_label(mpkx_, QStringLiteral("From selvio"), QRect(112, 304, 90, 16));

@@ -1,6 +1,5 @@
 #include "title_plate.h"
 #include <QPainter>
-#include <QPaintEvent>
 
 TitlePlate::TitlePlate(QWidget* parent, int width, int height) : platform::SurfaceWidget(parent, width, height) {}
 
@@ -20,10 +19,7 @@ void TitlePlate::move_title(QPoint pos)
     update(before.united(title_geometry()));
 }
 
-void TitlePlate::paintEvent(QPaintEvent* event)
+void TitlePlate::paint_over(QPainter& painter)
 {
-    platform::SurfaceWidget::paintEvent(event);
-    QPainter p(this);
-    p.setClipRegion(event->region());
-    p.drawPixmap(title_pos_, title_);
+    painter.drawPixmap(title_pos_, title_);
 }

@@ -15,7 +15,7 @@ public:
     QRect title_geometry() const { return {title_pos_, title_.deviceIndependentSize().toSize()}; }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void paint_over(QPainter& painter) override;
 
 private:
     QPixmap title_;
