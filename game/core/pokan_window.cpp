@@ -157,6 +157,10 @@ QString PokanWindow::prepare_layout()
     mpkx_->surface().resize(kClientWidth, kClientHeight);
     mpkx_->refresh();
     paint_background();
+    // Shown again later, the window keeps the empty holes under its board: a game
+    // restores holes from there.
+    if (title_ended_)
+        draw_empty_holes();
     return QString();
 }
 
@@ -214,8 +218,11 @@ void PokanWindow::open_end()
     timer5_.start();
     timer_open_.stop();
     zorviklogo_->hide();
+    title_ended_ = true;
     draw_empty_holes();
-    form_->refresh();
+    // The board starts out as the clean background it lies on.
+    back0_->surface().copy_from(form_->surface(), QRect(kBoardPos, QSize(kBoardSize, kBoardSize)), QPoint(0, 0));
+    back0_->refresh();
     back0_->setEnabled(true);
 }
 
@@ -226,9 +233,7 @@ void PokanWindow::draw_empty_holes()
     for (int row = 0; row < 3; ++row)
         for (int x : {30, 80, 130})
             platform::trans_blt(form, x, kBoardPos.y() + 50 * row, 50, 50, hole, 0, 0, sprites_.key(0));
-    // The board starts out as the clean background it lies on.
-    back0_->surface().copy_from(form, QRect(kBoardPos, QSize(kBoardSize, kBoardSize)), QPoint(0, 0));
-    back0_->refresh();
+    form_->refresh();
 }
 
 void PokanWindow::jiggle_title()

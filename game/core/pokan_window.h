@@ -131,4 +131,5 @@ private:
 
     int game_mode_ = 0;
     bool shut_down_ = false;
+    bool title_ended_ = false;
 };

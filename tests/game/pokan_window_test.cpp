@@ -344,6 +344,22 @@ private slots:
         QVERIFY(!h.app->logo()->isVisible());
         QVERIFY(w->isVisible());
     }
+
+    void splash_again_keeps_the_empty_holes_under_the_board()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        PokanWindow* w = h.app->main_window();
+        w->open_end();
+        const QRgb hole_pixel = w->sprites().pic[0].pixel(25, 35);
+        QCOMPARE(w->form_surface().pixel(130 + 25, 212 + 35), hole_pixel);
+        h.app->show_logo();
+        h.clock.advance(1000);
+        h.app->logo()->poll();
+        QCOMPARE(w->form_surface().pixel(130 + 25, 212 + 35), hole_pixel);
+        QCOMPARE(w->form_surface().pixel(5, 100), qRgb(0, 100, 255));
+    }
 };
 
 QTEST_MAIN(PokanWindowTest)
