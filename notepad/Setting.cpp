@@ -174,20 +174,20 @@ void Setting::read_set()
 
 void Setting::apply_text_color()
 {
-    const QColor c = color_of(rCB, gCB, bCB);
-    QPalette pal = memo_->palette();
-    pal.setColor(QPalette::Text, c);
-    memo_->setPalette(pal);
-    show_color(pic[0], c);
+    apply_color(QPalette::Text, color_of(rCB, gCB, bCB), pic[0]);
 }
 
 void Setting::apply_back_color()
 {
-    const QColor c = color_of(rbcCB, gbcCB, bbcCB);
+    apply_color(QPalette::Base, color_of(rbcCB, gbcCB, bbcCB), pic[1]);
+}
+
+void Setting::apply_color(QPalette::ColorRole role, const QColor& color, QWidget* swatch)
+{
     QPalette pal = memo_->palette();
-    pal.setColor(QPalette::Base, c);
+    pal.setColor(role, color);
     memo_->setPalette(pal);
-    show_color(pic[1], c);
+    show_color(swatch, color);
 }
 
 bool Setting::write_settings()

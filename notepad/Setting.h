@@ -42,6 +42,7 @@ private:
     QComboBox* color_list(const char* name, int left, int top);
     QWidget* swatch(const char* name, int top, const QString& tip);
     void show_color(QWidget* swatch, const QColor& color);
+    void apply_color(QPalette::ColorRole role, const QColor& color, QWidget* swatch);
     QColor color_of(QComboBox* r, QComboBox* g, QComboBox* b) const;
 
     QPlainTextEdit* memo_;
