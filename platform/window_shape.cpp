@@ -3,6 +3,7 @@
 #include <QPropertyAnimation>
 #include <QRegion>
 #include <QWidget>
+#include <QWindow>
 
 namespace platform {
 
@@ -27,14 +28,14 @@ void set_topmost(QWidget* window, bool on)
 {
     if (is_topmost(window) == on)
         return;
-    const bool visible = window->isVisible();
-    const QPoint pos = window->pos();
-    // Changing the flag re-creates the native window; put it back where it was.
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (visible) {
-        window->move(pos);
-        window->show();
-    }
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, on);
+    // QWidget::setWindowFlags would destroy and re-create the native window (a new
+    // window id, focus and activation lost). Switch the state on the window that
+    // exists instead, and let the widget know without re-creating anything.
+    window->overrideWindowFlags(flags);
+    if (QWindow* handle = window->windowHandle())
+        handle->setFlags(flags);
 }
 
 bool is_topmost(const QWidget* window)

@@ -23,11 +23,11 @@ PokanMenus PokanMenus::build(QMainWindow* window, bool with_skin_chooser)
     bar->setStyleSheet(QStringLiteral("QMenuBar { font-size: 9pt; } QMenuBar::item { padding: 2px 3px; }"));
 
     m.file = bar->addMenu(QString::fromUtf8("ファイル"));
-    m.start = add(m.file, "開始", false, QKeySequence(Qt::Key_F1));
-    m.m_stop = add(m.file, "中断");
+    m.start = add(m.file, "開始", true, QKeySequence(Qt::Key_F1));
+    m.m_stop = add(m.file, "中断", true);
     m.m_stop->setVisible(false);
     m.file->addSeparator();
-    m.reset = add(m.file, "リセット", false, QKeySequence(Qt::CTRL | Qt::Key_R));
+    m.reset = add(m.file, "リセット", true, QKeySequence(Qt::CTRL | Qt::Key_R));
     m.file->addSeparator();
     m.m_soubi = add(m.file, "装備");
     m.m_set = add(m.file, "設定");
@@ -38,8 +38,10 @@ PokanMenus PokanMenus::build(QMainWindow* window, bool with_skin_chooser)
     m.exit = add(m.file, "終了", true, QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     m.mode_menu = bar->addMenu(QString::fromUtf8("モード"));
-    m.mode[0] = add(m.mode_menu, "ノーマル");
-    m.mode[1] = add(m.mode_menu, "mode of ZAN");
+    m.mode[0] = add(m.mode_menu, "ノーマル", true);
+    m.mode[1] = add(m.mode_menu, "mode of ZAN", true);
+    for (QAction* mode : m.mode)
+        mode->setCheckable(true);
 
     m.system = bar->addMenu(QString::fromUtf8("システム"));
     m.win_exit = m.system->addMenu(QString::fromUtf8("Windowsの終了"));
@@ -61,8 +63,8 @@ PokanMenus PokanMenus::build(QMainWindow* window, bool with_skin_chooser)
     m.rireki = add(m.info, "更新履歴");
 
     m.sm = new QMenu(QStringLiteral("sm"), window);
-    m.sm_start = add(m.sm, "start");
-    m.sm_reset = add(m.sm, "reset");
+    m.sm_start = add(m.sm, "start", true);
+    m.sm_reset = add(m.sm, "reset", true);
     m.sm_exit = add(m.sm, "exit", true);
     m.sm->addSeparator();
     m.sm_cancel = add(m.sm, "cancel", true);

@@ -63,6 +63,16 @@ PokanWindow::PokanWindow(GameServices services, Options options, QWidget* parent
     timer5_.setTimerType(Qt::PreciseTimer);
     connect(&timer5_, &QTimer::timeout, this, &PokanWindow::jiggle_title);
     timer1_.setInterval(200);
+
+    count_down_timer_.setInterval(10);
+    count_down_timer_.setTimerType(Qt::PreciseTimer);
+    connect(&count_down_timer_, &QTimer::timeout, this, &PokanWindow::count_down_timer_fired);
+    pass_timer_.setInterval(30);
+    pass_timer_.setTimerType(Qt::PreciseTimer);
+    connect(&pass_timer_, &QTimer::timeout, this, &PokanWindow::pass_timer_fired);
+    engine_ = std::make_unique<GameEngine>(services_.clock, services_.random, data_.settings, data_.hit_comments,
+                                           data_.miss_comments, static_cast<BoardView&>(*this),
+                                           static_cast<GameShell&>(*this), static_cast<GameCues&>(*this));
 }
 
 PokanWindow::~PokanWindow()
@@ -79,6 +89,8 @@ void PokanWindow::build_controls()
     back0_ = new platform::SurfaceWidget(form_, kBoardSize, kBoardSize);
     back0_->move(kBoardPos);
     back0_->setEnabled(false);
+    // A press on the board is the board's, even while it is disabled: never the window's.
+    back0_->setAttribute(Qt::WA_NoMousePropagation);
     for (auto& work : back_work_)
         work = platform::Surface(kBoardSize, kBoardSize);
 
@@ -123,6 +135,7 @@ void PokanWindow::build_controls()
     });
     connect(mpkx_, &platform::SurfaceWidget::clicked, this, &PokanWindow::mpkx_click);
     connect(back0_, &platform::SurfaceWidget::mouse_pressed, this, &PokanWindow::act);
+    connect(back0_, &platform::SurfaceWidget::mouse_released, this, [this] { back_mouse_up(); });
     connect(form_, &platform::SurfaceWidget::mouse_pressed, this,
             [this](Qt::MouseButton b, QPointF) { form_mouse_down(b); });
 }
@@ -131,6 +144,15 @@ void PokanWindow::connect_menus()
 {
     connect(menus_.exit, &QAction::triggered, this, &PokanWindow::pokan_end);
     connect(menus_.sm_exit, &QAction::triggered, this, &PokanWindow::pokan_end);
+    connect(menus_.start, &QAction::triggered, this, &PokanWindow::start_click);
+    connect(menus_.sm_start, &QAction::triggered, this, &PokanWindow::begin);
+    connect(menus_.m_stop, &QAction::triggered, this, &PokanWindow::stop_act);
+    connect(menus_.reset, &QAction::triggered, this, &PokanWindow::reset_command);
+    connect(menus_.sm_reset, &QAction::triggered, this, &PokanWindow::reset_command);
+    for (int i = 0; i < 2; ++i)
+        connect(menus_.mode[i], &QAction::triggered, this, [this, i] { mode_click(i); });
+    for (QMenu* menu : {menus_.file, menus_.system, menus_.info})
+        connect(menu, &QMenu::aboutToShow, this, &PokanWindow::top_menu_opened);
 }
 
 QString PokanWindow::load(const GamePaths& paths)
@@ -141,6 +163,7 @@ QString PokanWindow::load(const GamePaths& paths)
     if (!missing.isEmpty())
         return missing;
     data_on();
+    engine_->first_global();
     title_ = std::make_unique<TitleSequence>(services_.random, kClientWidth, kClientHeight);
     start_up();
     timer_open_.start();
@@ -167,8 +190,7 @@ QString PokanWindow::prepare_layout()
 QString PokanWindow::apply_weapon()
 {
     const QString missing = weapon_cursors_.soubi_select(data_.settings.buki_no, paths_.bmp_dir);
-    if (missing.isEmpty())
-        back0_->setCursor(weapon_cursors_.raised());
+    sync_board_cursor();
     return missing;
 }
 
@@ -294,22 +316,6 @@ void PokanWindow::mpkx_click()
     mpkx_->hide();
 }
 
-void PokanWindow::act(Qt::MouseButton button, QPointF pos)
-{
-    if (button == Qt::LeftButton) {
-        mouse_index(static_cast<float>(pos.x()), static_cast<float>(pos.y()));
-        return;
-    }
-    (button == Qt::RightButton ? menus_.sm : menus_.sm3)->popup(QCursor::pos());
-}
-
-void PokanWindow::form_mouse_down(Qt::MouseButton button)
-{
-    if (button == Qt::LeftButton)
-        return;
-    (button == Qt::RightButton ? menus_.sm : menus_.sm3)->popup(QCursor::pos());
-}
-
 void PokanWindow::closeEvent(QCloseEvent* event)
 {
     shutdown();
@@ -324,6 +330,9 @@ void PokanWindow::shutdown()
     shut_down_ = true;
     timer5_.stop();
     timer_open_.stop();
+    // The game stops before the sounds it plays go away.
+    count_down_timer_.stop();
+    pass_timer_.stop();
     sounds_.reset();
     for (auto& p : sprites_.pic)
         p = platform::Surface();

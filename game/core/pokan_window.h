@@ -8,6 +8,10 @@
 #include "title_plate.h"
 #include "title_sequence.h"
 #include "game/dialogs/weapon_cursors.h"
+#include "game/play/board_view.h"
+#include "game/play/game_cues.h"
+#include "game/play/game_engine.h"
+#include "game/play/game_shell.h"
 #include "platform/surface_widget.h"
 #include <QLabel>
 #include <QMainWindow>
@@ -17,7 +21,9 @@
 
 // The game's main window: the board, the gauge, the result labels, the comment
 // line, the title panel with its animation, the title plate and the menus.
-class PokanWindow : public QMainWindow {
+// It is the game engine's front end: it draws, plays and runs the timers the
+// engine asks for, and hands it the player's strikes and commands.
+class PokanWindow : public QMainWindow, private BoardView, private GameShell, private GameCues {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 210;
@@ -80,8 +86,16 @@ public:
     QTimer& timer_open() { return timer_open_; }
     QTimer& timer5() { return timer5_; }
 
-    int game_mode() const { return game_mode_; }
+    GameMode game_mode() const { return engine_->game_mode(); }
+    const GameEngine& engine() const { return *engine_; }
     bool title_running() const { return timer_open_.isActive(); }
+
+    // The player's commands.
+    void start_click();  // ファイル → 開始 (F1): ends the title first
+    void begin();        // a game from the popup or the icon menu
+    void stop_act();     // 中断 / 再開
+    void reset_command();
+    void mode_click(int mode);
 
 signals:
     // The window has closed and released what it held; the program ends.
@@ -89,6 +103,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void build_controls();
@@ -97,8 +112,44 @@ private:
     void draw_empty_holes();
     void mpkx_click();
     void act(Qt::MouseButton button, QPointF pos);
+    void back_mouse_up();
     void form_mouse_down(Qt::MouseButton button);
+    void top_menu_opened();
+    void sync_board_cursor(bool pressed = false);
+    // A menu or a message box is open: the game stands still, as it always has.
+    bool modal_moment() const;
+    void count_down_timer_fired();
+    void pass_timer_fired();
     void shutdown();
+
+    // BoardView
+    void restore_board() override;
+    void restore_hole(int hole) override;
+    void draw_sprite(int hole, int pic) override;
+    void draw_opaque(int hole, int pic) override;
+    void show_count_down(int digit) override;
+    void set_board_enabled(bool enabled) override;
+    void fill_gauge(double fraction, QRgb colour) override;
+    void set_label(int index, const QString& text) override;
+    void show_headings() override;
+    void set_comment(const QString& text) override;
+    // GameShell
+    void set_topmost(bool on) override;
+    void set_stop_entry(bool visible, const QString& caption) override;
+    void set_mode_checks(int mode) override;
+    void close_panels() override;
+    void show_idle_board() override;
+    void reset_talk() override;
+    void show_title_plate() override;
+    void run_count_down_timer(bool on) override;
+    void run_pass_timer(bool on) override;
+    void game_finished(const FinishedGame& result) override;
+    // GameCues
+    void restart_hit(int hole) override;
+    void play_simple(const QString& file_name) override;
+    void music_stop() override;
+    void music_rewind() override;
+    void music_play() override;
 
     GameServices services_;
     Options options_;
@@ -128,8 +179,11 @@ private:
     QTimer timer_open_; // title animation, 10 ms
     QTimer timer5_;     // title text jiggle, 22 ms
     QTimer timer1_;     // coordinate readout, 200 ms, never started
+    QTimer count_down_timer_; // the count-down's steps, 10 ms
+    QTimer pass_timer_;       // the game's passes, 30 ms
 
-    int game_mode_ = 0;
+    std::unique_ptr<GameEngine> engine_;
+    int talk_count_ = 0; // the mascot's next line
     bool shut_down_ = false;
     bool title_ended_ = false;
 };
