@@ -72,6 +72,7 @@ void GameEngine::begin()
     shell_.set_stop_entry(true, play_texts::kPause);
 
     time_left_ = kGameSeconds;
+    pass_counts_ = {};
     score_ = hits_ = misses_ = appear_count_ = hit_rate_ = 0;
     view_.set_label(0, play_texts::score_first(score_));
     view_.set_label(1, play_texts::time_first(time_left_));
@@ -139,10 +140,15 @@ void GameEngine::pass()
         return;
     const uint32_t now = clock_.now_ms();
     now_time_ = now;
-    if (seal_clock_.due(now, interval_of(settings_.mipo_interval)))
+    ++pass_counts_.passes;
+    if (seal_clock_.due(now, interval_of(settings_.mipo_interval))) {
+        ++pass_counts_.seal_ticks;
         appear();
-    if (yeti_clock_.due(now, interval_of(settings_.hazure_interval)))
+    }
+    if (yeti_clock_.due(now, interval_of(settings_.hazure_interval))) {
+        ++pass_counts_.yeti_ticks;
         hazure_tick();
+    }
 
     // The time bar: the real time used, one unit ahead, on a scale of 210 units.
     const int32_t used = std::max<int32_t>(static_cast<int32_t>(now - start_time_), 0);

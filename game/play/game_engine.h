@@ -73,6 +73,14 @@ public:
     uint8_t mipo_state(int hole) const { return mipo_state_.at(hole); }
     uint8_t hazure_state(int hole) const { return hazure_state_.at(hole); }
 
+    // How the current (or last) game went, pass by pass: for the benchmarks.
+    struct PassCounts {
+        int passes = 0;
+        int seal_ticks = 0;
+        int yeti_ticks = 0;
+    };
+    const PassCounts& pass_counts() const { return pass_counts_; }
+
 private:
     void clear_holes();
     void start_count_down();
@@ -125,4 +133,5 @@ private:
     IntervalClock seal_clock_;
     IntervalClock yeti_clock_;
     uint32_t second_start_ = 0;
+    PassCounts pass_counts_;
 };

@@ -1,0 +1,260 @@
+// The game as a player meets it in the main window: keys, presses, menus, timers.
+#include "game_window_harness.h"
+#include "platform/window_shape.h"
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+
+namespace {
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+// Makes round(Rnd * 8) choose `hole`; round(Rnd * 100) is then at least 50, above
+// the default yeti rate, so no yeti comes out.
+double at_hole(int hole) { return hole >= 4 ? hole / 8.0 : 0.5; }
+
+QPoint hole_centre(int hole) { return QPoint(50 * (hole % 3) + 25, 50 * (hole / 3) + 25); }
+
+// A game window on the title plate, shown and active.
+struct Table {
+    Harness h;
+    PokanWindow* w = nullptr;
+
+    bool ready()
+    {
+        if (!h.prepare())
+            return false;
+        h.start();
+        w = h.app->main_window();
+        w->open_end();
+        w->activateWindow();
+        return QTest::qWaitForWindowActive(w);
+    }
+    // F1, then the count-down's one and a half seconds on the fake clock.
+    bool start_with_f1()
+    {
+        QTest::keyClick(w, Qt::Key_F1);
+        if (w->game_mode() != GameMode::Playing)
+            return false;
+        h.clock.advance(1500);
+        return QTest::qWaitFor([&] { return w->engine().running(); }, 2000);
+    }
+    // Moves the fake clock on and waits until the pass timer has seen it.
+    void advance(uint32_t ms)
+    {
+        h.clock.advance(ms);
+        QTest::qWait(70);
+    }
+    QRgb board_pixel(int hole) { const QPoint p = hole_centre(hole); return w->board().surface().pixel(p.x(), p.y()); }
+    QRgb sprite_pixel(int pic) { return w->sprites().pic[pic].pixel(25, 25); }
+};
+
+} // namespace
+
+class GamePlayWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void f1_counts_down_and_a_press_on_a_seal_scores()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        t.h.random.set_script({at_hole(4)});
+        QTest::keyClick(t.w, Qt::Key_F1);
+        QCOMPARE(t.w->game_mode(), GameMode::Playing);
+        QVERIFY(!t.w->mpkx().isVisible());
+        QCOMPARE(t.w->board().surface().pixel(75, 75), t.w->sprites().count_pic[3].pixel(75, 75));
+        QVERIFY(!t.w->board().isEnabled());
+        QVERIFY(t.w->menus().m_stop->isVisible());
+        QVERIFY(t.h.sound.log.contains("kirakira.wav play"));
+
+        t.h.clock.advance(1500);
+        QTRY_VERIFY(t.w->engine().running());
+        QCOMPARE(t.w->coment().text(), u("かかってきなさい。"));
+        QCOMPARE(t.w->board().cursor().shape(), Qt::BitmapCursor); // the raised weapon
+        t.advance(100);
+        QTRY_COMPARE(t.w->engine().ana_flag(4), uint8_t(GameEngine::kSeal));
+        QCOMPARE(t.board_pixel(4), t.sprite_pixel(1));
+
+        t.h.sound.log.clear();
+        QTest::mousePress(&t.w->board(), Qt::LeftButton, {}, hole_centre(4));
+        QCOMPARE(t.board_pixel(4), t.sprite_pixel(5));
+        QCOMPARE(t.w->data_label(0).text(), u("得点100"));
+        QCOMPARE(t.w->data_label(2).text(), u("1匹。"));
+        QCOMPARE(t.w->data_label(5).text(), u("100%"));
+        QCOMPARE(t.h.sound.log, QStringList({"q1.wav stop", "q1.wav rewind", "q1.wav play"}));
+        QTest::mouseRelease(&t.w->board(), Qt::LeftButton, {}, hole_centre(4));
+
+        // A right press beside the holes during play is neither a strike nor the menu.
+        QTest::mousePress(&t.w->board(), Qt::RightButton, {}, QPoint(50, 20));
+        QVERIFY(QApplication::activePopupWidget() == nullptr);
+        QCOMPARE(t.w->engine().misses(), 0);
+        // A right press on a hole is a strike like any other.
+        QTest::mousePress(&t.w->board(), Qt::RightButton, {}, hole_centre(0));
+        QCOMPARE(t.w->engine().misses(), 1);
+        QCOMPARE(t.w->data_label(1).text(), u("残時間19"));
+    }
+
+    void presses_and_keys_during_the_count_down_do_nothing()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        QTest::keyClick(t.w, Qt::Key_F1);
+        QTest::mousePress(&t.w->board(), Qt::RightButton, {}, hole_centre(4));
+        QVERIFY(QApplication::activePopupWidget() == nullptr);
+        QTest::mousePress(&t.w->board(), Qt::LeftButton, {}, hole_centre(4));
+        QTest::keyClick(t.w, Qt::Key_5, Qt::KeypadModifier);
+        QCOMPARE(t.w->engine().misses(), 0);
+        QCOMPARE(t.w->engine().time_left(), 20);
+    }
+
+    void the_keypad_strikes_with_numlock_on_or_off_once_per_press()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        t.h.random.set_script({at_hole(5)});
+        QVERIFY(t.start_with_f1());
+        t.advance(100);
+        QTRY_COMPARE(t.w->engine().ana_flag(5), uint8_t(GameEngine::kSeal));
+        QTest::keyClick(t.w, Qt::Key_6, Qt::KeypadModifier);
+        QCOMPARE(t.w->engine().hits(), 1);
+        QCOMPARE(t.board_pixel(5), t.sprite_pixel(5));
+
+        QTest::keyClick(t.w, Qt::Key_Home, Qt::KeypadModifier); // 7 with NumLock off: hole 0, empty
+        QCOMPARE(t.w->engine().misses(), 1);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_7, Qt::KeypadModifier, QStringLiteral("7"), true);
+        QApplication::sendEvent(t.w, &repeat);
+        QCOMPARE(t.w->engine().misses(), 1);
+        QTest::keyClick(t.w, Qt::Key_1); // the main-row 1: hole 6
+        QCOMPARE(t.w->engine().misses(), 2);
+        QTest::keyClick(t.w, Qt::Key_0, Qt::KeypadModifier);
+        QTest::keyClick(t.w, Qt::Key_Up); // an arrow key off the keypad
+        QCOMPARE(t.w->engine().misses(), 2);
+    }
+
+    void the_file_menu_pauses_and_its_entry_resumes()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        const WId id = t.w->winId();
+        QVERIFY(t.start_with_f1());
+        // Topmost is switched on the window that is there: same window, still active.
+        QVERIFY(platform::is_topmost(t.w));
+        QCOMPARE(t.w->winId(), id);
+        QVERIFY(t.w->isActiveWindow());
+        t.w->menus().file->popup(t.w->mapToGlobal(QPoint(0, 0)));
+        QCOMPARE(t.w->game_mode(), GameMode::Paused);
+        QCOMPARE(t.w->menus().m_stop->text(), u("再開"));
+        QCOMPARE(t.w->data_label(2).text(), u("再開"));
+        QVERIFY(!platform::is_topmost(t.w));
+        t.w->menus().file->hide();
+        t.advance(5000);
+        QCOMPARE(t.w->engine().time_left(), 20);
+
+        t.w->menus().m_stop->trigger();
+        QCOMPARE(t.w->game_mode(), GameMode::Playing);
+        QCOMPARE(t.w->menus().m_stop->text(), u("中断"));
+        QVERIFY(platform::is_topmost(t.w));
+        QCOMPARE(t.w->winId(), id);
+        t.advance(1100);
+        QTRY_COMPARE(t.w->engine().time_left(), 19);
+    }
+
+    void the_game_stands_still_while_a_menu_is_open()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        QVERIFY(t.start_with_f1());
+        t.w->menus().mode_menu->popup(t.w->mapToGlobal(QPoint(40, 0)));
+        QCOMPARE(t.w->game_mode(), GameMode::Playing); // this menu does not pause
+        t.advance(3000);
+        QCOMPARE(t.w->engine().time_left(), 20);
+        t.w->menus().mode[1]->trigger();
+        t.w->menus().mode_menu->hide();
+        QVERIFY(t.w->menus().mode[1]->isChecked());
+        QVERIFY(!t.w->menus().mode[0]->isChecked());
+        QCOMPARE(t.w->coment().text(), u("mode of ZAN"));
+        // Afterwards the game catches up as after any late pass: one second booked.
+        QTRY_COMPARE(t.w->engine().time_left(), 19);
+        QTest::qWait(100);
+        QCOMPARE(t.w->engine().time_left(), 19);
+
+        t.w->menus().reset->trigger();
+        QVERIFY(t.w->menus().mode[0]->isChecked());
+        QVERIFY(!t.w->menus().mode[1]->isChecked());
+        QCOMPARE(t.w->game_mode(), GameMode::Ready);
+        QVERIFY(t.w->mpkx().isVisible());
+        QVERIFY(!t.w->menus().m_stop->isVisible());
+    }
+
+    void a_game_lost_to_misses_ends_with_its_message_and_a_clean_board()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        QVERIFY(t.start_with_f1());
+        for (int i = 0; i < 20; ++i)
+            QTest::mousePress(&t.w->board(), Qt::LeftButton, {}, hole_centre(8));
+        QCOMPARE(t.w->game_mode(), GameMode::Ready);
+        QCOMPARE(t.h.prompt.asked.size(), 1);
+        QCOMPARE(t.h.prompt.asked[0].text, u("貴方は0匹のミポをに★を与えました。"));
+        QCOMPARE(t.h.prompt.asked[0].title, u("終わり"));
+        QCOMPARE(t.w->data_label(1).text(), u("残り時間"));
+        QCOMPARE(t.w->coment().text(), u("帰る?逃げていい?"));
+        QCOMPARE(t.w->gauge().surface().pixel(176, 4), qRgb(255, 255, 255));
+        QCOMPARE(t.w->board().cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(!t.w->menus().m_stop->isVisible());
+        QVERIFY(!platform::is_topmost(t.w));
+        QCOMPARE(t.board_pixel(8), t.w->form_surface().pixel(130 + 25, 212 + 25));
+        QCOMPARE(t.h.sound.log.mid(t.h.sound.log.size() - 2), QStringList({"kirakira.wav stop", "kirakira.wav rewind"}));
+        // Idle again: a left press on the board strikes nothing.
+        QTest::mousePress(&t.w->board(), Qt::LeftButton, {}, hole_centre(8));
+        QCOMPARE(t.w->engine().misses(), 20);
+    }
+
+    void the_gauge_is_full_at_twenty_seconds_not_before()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        t.h.random.set_script({0.5});
+        QVERIFY(t.start_with_f1());
+        t.advance(16900);
+        const platform::Surface& gauge = t.w->gauge().surface();
+        QCOMPARE(gauge.pixel(176, 4), qRgb(255, 255, 255));
+        QVERIFY(gauge.pixel(140, 4) != qRgb(255, 255, 255));
+        t.advance(3090);
+        QVERIFY(gauge.pixel(176, 4) != qRgb(255, 255, 255));
+    }
+
+    void a_new_start_during_a_game_keeps_the_clean_board_underneath()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        t.h.random.set_script({at_hole(4)});
+        QVERIFY(t.start_with_f1());
+        t.advance(100);
+        QTRY_COMPARE(t.w->engine().ana_flag(4), uint8_t(GameEngine::kSeal));
+        const QRgb empty = t.w->form_surface().pixel(80 + 25, 162 + 25);
+        t.w->menus().sm_start->trigger();
+        QCOMPARE(t.w->form_surface().pixel(80 + 25, 162 + 25), empty);
+        QVERIFY(platform::is_topmost(t.w));
+        QCOMPARE(t.h.prompt.asked.size(), 0);
+        t.h.clock.advance(1500);
+        QTRY_VERIFY(t.w->engine().running());
+        QCOMPARE(t.board_pixel(4), empty);
+    }
+
+    void closing_during_a_game_stops_it_first()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        QVERIFY(t.start_with_f1());
+        t.advance(200);
+        t.w->close();
+        const int logged = t.h.sound.log.size();
+        t.advance(3000);
+        QCOMPARE(t.h.sound.log.size(), logged);
+    }
+};
+
+QTEST_MAIN(GamePlayWindowTest)
+#include "game_play_window_test.moc"
