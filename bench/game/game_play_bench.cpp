@@ -122,7 +122,7 @@ int main(int argc, char* argv[])
     // 2. Strikes: seals every 10 ms, presses as fast as seals come.
     w->data().settings.mipo_interval = 10;
     w->begin();
-    platform::SurfaceWidget& board = w->board();
+    platform::SurfaceWidget& board = *w->controls().board;
     std::vector<double> mouse_ms, key_ms;
     int wrong = 0;
     static constexpr int kKeys[] = {Qt::Key_7, Qt::Key_8, Qt::Key_9, Qt::Key_4, Qt::Key_5,
@@ -147,7 +147,7 @@ int main(int argc, char* argv[])
             }
             const double took = ms_between(t0, Wall::now());
             (by_key ? key_ms : mouse_ms).push_back(took);
-            if (board.surface().pixel(at.x(), at.y()) != w->sprites().pic[5].pixel(25, 25))
+            if (board.surface().pixel(at.x(), at.y()) != w->controls().sprites->pic[5].pixel(25, 25))
                 ++wrong;
             if (!by_key) {
                 QMouseEvent release(QEvent::MouseButtonRelease, at, board.mapToGlobal(at), Qt::LeftButton,

@@ -129,6 +129,10 @@ void PokanWindow::build_controls()
     zorvik_label_ = make_label(zorviklogo_, QString(), QRect(0, 0, 200, 30), 18);
     zorvik_label_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    controls_ = Controls{form_,    back0_,        gauge_,      coment_, data_labels_, mpkx_,    lbl_version_,
+                         zorviklogo_, zorvik_label_, gomibako_, mouse_,  mousec_,      &timer_open_, &timer5_,
+                         &sprites_};
+
     connect(zorviklogo_, &platform::SurfaceWidget::clicked, this, [this] {
         sounds_->play_simple(QStringLiteral("open_mpkx.wav"));
         open_end();

@@ -62,29 +62,28 @@ public:
     int mouse_index(float x, float y);
 
     GameData& data() { return data_; }
-    const GamePaths& paths() const { return paths_; }
     GameSounds& sounds() { return *sounds_; }
-    SpriteSet& sprites() { return sprites_; }
-    WeaponCursors& weapon_cursors() { return weapon_cursors_; }
     PokanMenus& menus() { return menus_; }
 
-    // The surfaces and controls the game draws into.
-    platform::Surface& form_surface() { return form_->surface(); }
-    platform::SurfaceWidget& form() { return *form_; }
-    platform::SurfaceWidget& board() { return *back0_; }
-    platform::Surface& back(int i) { return i == 0 ? back0_->surface() : back_work_.at(i - 1); }
-    platform::SurfaceWidget& gauge() { return *gauge_; }
-    TitlePlate& mpkx() { return *mpkx_; }
-    platform::SurfaceWidget& zorviklogo() { return *zorviklogo_; }
-    // The companion panels' surface, the full client area, hidden until a panel opens.
-    platform::SurfaceWidget& gomibako() { return *gomibako_; }
-    QLabel& zorvik_label() { return *zorvik_label_; }
-    QLabel& coment() { return *coment_; }
-    QLabel& data_label(int i) { return *data_labels_.at(i); }
-    QLabel& lbl_version() { return *lbl_version_; }
-    QLabel& mousec() { return *mousec_; }
-    QTimer& timer_open() { return timer_open_; }
-    QTimer& timer5() { return timer5_; }
+    // The window's controls, for tests and measurements that look at them.
+    struct Controls {
+        platform::SurfaceWidget* form;      // the window's own surface: background and empty holes
+        platform::SurfaceWidget* board;     // back(0)
+        platform::SurfaceWidget* gauge;
+        QLabel* coment;
+        std::array<QLabel*, 6> data;        // data(0..5)
+        TitlePlate* mpkx;
+        QLabel* lbl_version;
+        platform::SurfaceWidget* zorviklogo; // the title panel
+        QLabel* zorvik_label;
+        platform::SurfaceWidget* gomibako;  // the companion panels' surface
+        QLabel* mouse;                      // debug captions, outside the visible width
+        QLabel* mousec;
+        const QTimer* timer_open;
+        const QTimer* timer5;
+        const SpriteSet* sprites;
+    };
+    const Controls& controls() const { return controls_; }
 
     GameMode game_mode() const { return engine_->game_mode(); }
     const GameEngine& engine() const { return *engine_; }
@@ -183,6 +182,7 @@ private:
     QTimer pass_timer_;       // the game's passes, 30 ms
 
     std::unique_ptr<GameEngine> engine_;
+    Controls controls_{};
     int talk_count_ = 0; // the mascot's next line
     bool shut_down_ = false;
     bool title_ended_ = false;

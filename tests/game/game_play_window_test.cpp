@@ -45,8 +45,8 @@ struct Table {
         h.clock.advance(ms);
         QTest::qWait(70);
     }
-    QRgb board_pixel(int hole) { const QPoint p = hole_centre(hole); return w->board().surface().pixel(p.x(), p.y()); }
-    QRgb sprite_pixel(int pic) { return w->sprites().pic[pic].pixel(25, 25); }
+    QRgb board_pixel(int hole) { const QPoint p = hole_centre(hole); return w->controls().board->surface().pixel(p.x(), p.y()); }
+    QRgb sprite_pixel(int pic) { return w->controls().sprites->pic[pic].pixel(25, 25); }
 };
 
 } // namespace
@@ -62,37 +62,37 @@ private slots:
         t.h.random.set_script({at_hole(4)});
         QTest::keyClick(t.w, Qt::Key_F1);
         QCOMPARE(t.w->game_mode(), GameMode::Playing);
-        QVERIFY(!t.w->mpkx().isVisible());
-        QCOMPARE(t.w->board().surface().pixel(75, 75), t.w->sprites().count_pic[3].pixel(75, 75));
-        QVERIFY(!t.w->board().isEnabled());
+        QVERIFY(!t.w->controls().mpkx->isVisible());
+        QCOMPARE(t.w->controls().board->surface().pixel(75, 75), t.w->controls().sprites->count_pic[3].pixel(75, 75));
+        QVERIFY(!t.w->controls().board->isEnabled());
         QVERIFY(t.w->menus().m_stop->isVisible());
         QVERIFY(t.h.sound.log.contains("kirakira.wav play"));
 
         t.h.clock.advance(1500);
         QTRY_VERIFY(t.w->engine().running());
-        QCOMPARE(t.w->coment().text(), u("かかってきなさい。"));
-        QCOMPARE(t.w->board().cursor().shape(), Qt::BitmapCursor); // the raised weapon
+        QCOMPARE(t.w->controls().coment->text(), u("かかってきなさい。"));
+        QCOMPARE(t.w->controls().board->cursor().shape(), Qt::BitmapCursor); // the raised weapon
         t.advance(100);
         QTRY_COMPARE(t.w->engine().ana_flag(4), uint8_t(GameEngine::kSeal));
         QCOMPARE(t.board_pixel(4), t.sprite_pixel(1));
 
         t.h.sound.log.clear();
-        QTest::mousePress(&t.w->board(), Qt::LeftButton, {}, hole_centre(4));
+        QTest::mousePress(t.w->controls().board, Qt::LeftButton, {}, hole_centre(4));
         QCOMPARE(t.board_pixel(4), t.sprite_pixel(5));
-        QCOMPARE(t.w->data_label(0).text(), u("得点100"));
-        QCOMPARE(t.w->data_label(2).text(), u("1匹。"));
-        QCOMPARE(t.w->data_label(5).text(), u("100%"));
+        QCOMPARE(t.w->controls().data[0]->text(), u("得点100"));
+        QCOMPARE(t.w->controls().data[2]->text(), u("1匹。"));
+        QCOMPARE(t.w->controls().data[5]->text(), u("100%"));
         QCOMPARE(t.h.sound.log, QStringList({"q1.wav stop", "q1.wav rewind", "q1.wav play"}));
-        QTest::mouseRelease(&t.w->board(), Qt::LeftButton, {}, hole_centre(4));
+        QTest::mouseRelease(t.w->controls().board, Qt::LeftButton, {}, hole_centre(4));
 
         // A right press beside the holes during play is neither a strike nor the menu.
-        QTest::mousePress(&t.w->board(), Qt::RightButton, {}, QPoint(50, 20));
+        QTest::mousePress(t.w->controls().board, Qt::RightButton, {}, QPoint(50, 20));
         QVERIFY(QApplication::activePopupWidget() == nullptr);
         QCOMPARE(t.w->engine().misses(), 0);
         // A right press on a hole is a strike like any other.
-        QTest::mousePress(&t.w->board(), Qt::RightButton, {}, hole_centre(0));
+        QTest::mousePress(t.w->controls().board, Qt::RightButton, {}, hole_centre(0));
         QCOMPARE(t.w->engine().misses(), 1);
-        QCOMPARE(t.w->data_label(1).text(), u("残時間19"));
+        QCOMPARE(t.w->controls().data[1]->text(), u("残時間19"));
     }
 
     void presses_and_keys_during_the_count_down_do_nothing()
@@ -100,9 +100,9 @@ private slots:
         Table t;
         QVERIFY(t.ready());
         QTest::keyClick(t.w, Qt::Key_F1);
-        QTest::mousePress(&t.w->board(), Qt::RightButton, {}, hole_centre(4));
+        QTest::mousePress(t.w->controls().board, Qt::RightButton, {}, hole_centre(4));
         QVERIFY(QApplication::activePopupWidget() == nullptr);
-        QTest::mousePress(&t.w->board(), Qt::LeftButton, {}, hole_centre(4));
+        QTest::mousePress(t.w->controls().board, Qt::LeftButton, {}, hole_centre(4));
         QTest::keyClick(t.w, Qt::Key_5, Qt::KeypadModifier);
         QCOMPARE(t.w->engine().misses(), 0);
         QCOMPARE(t.w->engine().time_left(), 20);
@@ -145,7 +145,7 @@ private slots:
         t.w->menus().file->popup(t.w->mapToGlobal(QPoint(0, 0)));
         QCOMPARE(t.w->game_mode(), GameMode::Paused);
         QCOMPARE(t.w->menus().m_stop->text(), u("再開"));
-        QCOMPARE(t.w->data_label(2).text(), u("再開"));
+        QCOMPARE(t.w->controls().data[2]->text(), u("再開"));
         QVERIFY(!platform::is_topmost(t.w));
         t.w->menus().file->hide();
         t.advance(5000);
@@ -173,7 +173,7 @@ private slots:
         t.w->menus().mode_menu->hide();
         QVERIFY(t.w->menus().mode[1]->isChecked());
         QVERIFY(!t.w->menus().mode[0]->isChecked());
-        QCOMPARE(t.w->coment().text(), u("mode of ZAN"));
+        QCOMPARE(t.w->controls().coment->text(), u("mode of ZAN"));
         // Afterwards the game catches up as after any late pass: one second booked.
         QTRY_COMPARE(t.w->engine().time_left(), 19);
         QTest::qWait(100);
@@ -183,7 +183,7 @@ private slots:
         QVERIFY(t.w->menus().mode[0]->isChecked());
         QVERIFY(!t.w->menus().mode[1]->isChecked());
         QCOMPARE(t.w->game_mode(), GameMode::Ready);
-        QVERIFY(t.w->mpkx().isVisible());
+        QVERIFY(t.w->controls().mpkx->isVisible());
         QVERIFY(!t.w->menus().m_stop->isVisible());
     }
 
@@ -193,21 +193,21 @@ private slots:
         QVERIFY(t.ready());
         QVERIFY(t.start_with_f1());
         for (int i = 0; i < 20; ++i)
-            QTest::mousePress(&t.w->board(), Qt::LeftButton, {}, hole_centre(8));
+            QTest::mousePress(t.w->controls().board, Qt::LeftButton, {}, hole_centre(8));
         QCOMPARE(t.w->game_mode(), GameMode::Ready);
         QCOMPARE(t.h.prompt.asked.size(), 1);
         QCOMPARE(t.h.prompt.asked[0].text, u("貴方は0匹のミポをに★を与えました。"));
         QCOMPARE(t.h.prompt.asked[0].title, u("終わり"));
-        QCOMPARE(t.w->data_label(1).text(), u("残り時間"));
-        QCOMPARE(t.w->coment().text(), u("帰る?逃げていい?"));
-        QCOMPARE(t.w->gauge().surface().pixel(176, 4), qRgb(255, 255, 255));
-        QCOMPARE(t.w->board().cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(t.w->controls().data[1]->text(), u("残り時間"));
+        QCOMPARE(t.w->controls().coment->text(), u("帰る?逃げていい?"));
+        QCOMPARE(t.w->controls().gauge->surface().pixel(176, 4), qRgb(255, 255, 255));
+        QCOMPARE(t.w->controls().board->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(!t.w->menus().m_stop->isVisible());
         QVERIFY(!platform::is_topmost(t.w));
-        QCOMPARE(t.board_pixel(8), t.w->form_surface().pixel(130 + 25, 212 + 25));
+        QCOMPARE(t.board_pixel(8), t.w->controls().form->surface().pixel(130 + 25, 212 + 25));
         QCOMPARE(t.h.sound.log.mid(t.h.sound.log.size() - 2), QStringList({"kirakira.wav stop", "kirakira.wav rewind"}));
         // Idle again: a left press on the board strikes nothing.
-        QTest::mousePress(&t.w->board(), Qt::LeftButton, {}, hole_centre(8));
+        QTest::mousePress(t.w->controls().board, Qt::LeftButton, {}, hole_centre(8));
         QCOMPARE(t.w->engine().misses(), 20);
     }
 
@@ -218,7 +218,7 @@ private slots:
         t.h.random.set_script({0.5});
         QVERIFY(t.start_with_f1());
         t.advance(16900);
-        const platform::Surface& gauge = t.w->gauge().surface();
+        const platform::Surface& gauge = t.w->controls().gauge->surface();
         QCOMPARE(gauge.pixel(176, 4), qRgb(255, 255, 255));
         QVERIFY(gauge.pixel(140, 4) != qRgb(255, 255, 255));
         t.advance(3090);
@@ -233,9 +233,9 @@ private slots:
         QVERIFY(t.start_with_f1());
         t.advance(100);
         QTRY_COMPARE(t.w->engine().ana_flag(4), uint8_t(GameEngine::kSeal));
-        const QRgb empty = t.w->form_surface().pixel(80 + 25, 162 + 25);
+        const QRgb empty = t.w->controls().form->surface().pixel(80 + 25, 162 + 25);
         t.w->menus().sm_start->trigger();
-        QCOMPARE(t.w->form_surface().pixel(80 + 25, 162 + 25), empty);
+        QCOMPARE(t.w->controls().form->surface().pixel(80 + 25, 162 + 25), empty);
         QVERIFY(platform::is_topmost(t.w));
         QCOMPARE(t.h.prompt.asked.size(), 0);
         t.h.clock.advance(1500);

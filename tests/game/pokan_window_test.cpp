@@ -48,22 +48,22 @@ private slots:
         QCOMPARE(file_bytes(h.paths.app_dir + "config.csv"), QByteArray::fromHex("64002c01140000"));
         QCOMPARE(file_bytes(h.paths.app_dir + "score.ini").size(), 589);
         QCOMPARE(w->windowTitle(), QString::fromUtf8("ミポぽかん｡Ver: 1.0.84"));
-        QCOMPARE(w->form().size(), QSize(210, 360));
-        QCOMPARE(w->board().geometry(), QRect(30, 112, 150, 150));
-        QCOMPARE(w->gauge().geometry(), QRect(8, 88, 177, 9));
-        QCOMPARE(w->coment().geometry(), QRect(1, 280, 210, 26));
-        QCOMPARE(w->data_label(0).geometry(), QRect(10, 10, 90, 20));
-        QCOMPARE(w->data_label(5).geometry(), QRect(110, 60, 90, 20));
-        QCOMPARE(w->data_label(1).text(), QString::fromUtf8("残り時間"));
-        QCOMPARE(w->lbl_version().text(), QString("Release Version : 1.0.84"));
-        QCOMPARE(w->zorvik_label().text(), QString("zorvik/nabelune"));
-        QCOMPARE(w->zorvik_label().y(), 126);
+        QCOMPARE(w->controls().form->size(), QSize(210, 360));
+        QCOMPARE(w->controls().board->geometry(), QRect(30, 112, 150, 150));
+        QCOMPARE(w->controls().gauge->geometry(), QRect(8, 88, 177, 9));
+        QCOMPARE(w->controls().coment->geometry(), QRect(1, 280, 210, 26));
+        QCOMPARE(w->controls().data[0]->geometry(), QRect(10, 10, 90, 20));
+        QCOMPARE(w->controls().data[5]->geometry(), QRect(110, 60, 90, 20));
+        QCOMPARE(w->controls().data[1]->text(), QString::fromUtf8("残り時間"));
+        QCOMPARE(w->controls().lbl_version->text(), QString("Release Version : 1.0.84"));
+        QCOMPARE(w->controls().zorvik_label->text(), QString("zorvik/nabelune"));
+        QCOMPARE(w->controls().zorvik_label->y(), 126);
         QVERIFY(w->title_running());
-        QVERIFY(!w->board().isEnabled());
+        QVERIFY(!w->controls().board->isEnabled());
         // Background: blue at the top, cyan from row 255 down.
-        QCOMPARE(w->form_surface().pixel(5, 0), qRgb(0, 0, 255));
-        QCOMPARE(w->form_surface().pixel(5, 100), qRgb(0, 100, 255));
-        QCOMPARE(w->form_surface().pixel(5, 300), qRgb(0, 255, 255));
+        QCOMPARE(w->controls().form->surface().pixel(5, 0), qRgb(0, 0, 255));
+        QCOMPARE(w->controls().form->surface().pixel(5, 100), qRgb(0, 100, 255));
+        QCOMPARE(w->controls().form->surface().pixel(5, 300), qRgb(0, 255, 255));
         // Sound set-up: nine hit buffers and three more.
         QCOMPARE(h.sound.buffers_made, 12);
     }
@@ -97,27 +97,27 @@ private slots:
         QVERIFY(h.prepare());
         h.start();
         PokanWindow* w = h.app->main_window();
-        w->timer_open().stop(); // the test drives the ticks
+        // the test drives the ticks, with no event loop to run the timer
         for (int i = 0; i < 125; ++i)
             w->title_tick();
         QVERIFY(!h.sound.log.contains("simple open_mpkx.wav"));
-        QCOMPARE(w->zorviklogo().y(), 330); // slid down 33 times
+        QCOMPARE(w->controls().zorviklogo->y(), 330); // slid down 33 times
         w->title_tick();
         QCOMPARE(h.sound.log, QStringList({"simple open_mpkx.wav"}));
-        QVERIFY(!w->zorviklogo().isVisible());
-        QVERIFY(w->timer5().isActive());
-        QVERIFY(w->board().isEnabled());
+        QVERIFY(!w->controls().zorviklogo->isVisible());
+        QVERIFY(w->controls().timer5->isActive());
+        QVERIFY(w->controls().board->isEnabled());
         // The hole picture lies under the board at each of the nine places.
-        const platform::Surface& hole = w->sprites().pic[0];
+        const platform::Surface& hole = w->controls().sprites->pic[0];
         const QPoint centre(25, 35);
         const QRgb hole_pixel = hole.pixel(centre.x(), centre.y());
-        QVERIFY(hole_pixel != w->sprites().key(0));
+        QVERIFY(hole_pixel != w->controls().sprites->key(0));
         for (int row = 0; row < 3; ++row)
             for (int x : {30, 80, 130})
-                QCOMPARE(w->form_surface().pixel(x + centre.x(), 112 + 50 * row + centre.y()), hole_pixel);
-        QCOMPARE(w->back(0).pixel(25, 35), hole_pixel);
+                QCOMPARE(w->controls().form->surface().pixel(x + centre.x(), 112 + 50 * row + centre.y()), hole_pixel);
+        QCOMPARE(w->controls().board->surface().pixel(25, 35), hole_pixel);
         // Where the hole picture is transparent, the gradient stays.
-        QCOMPARE(w->form_surface().pixel(30, 112), qRgb(0, 112, 255));
+        QCOMPARE(w->controls().form->surface().pixel(30, 112), qRgb(0, 112, 255));
     }
 
     void a_click_on_the_title_panel_skips_it()
@@ -127,12 +127,12 @@ private slots:
         h.start();
         PokanWindow* w = h.app->main_window();
         w->title_tick();
-        QTest::mouseClick(&w->zorviklogo(), Qt::LeftButton, {}, QPoint(50, 50));
+        QTest::mouseClick(w->controls().zorviklogo, Qt::LeftButton, {}, QPoint(50, 50));
         QCOMPARE(h.sound.log, QStringList({"simple open_mpkx.wav"}));
         QVERIFY(!w->title_running());
-        QVERIFY(!w->zorviklogo().isVisible());
-        QVERIFY(w->mpkx().isVisible());
-        QVERIFY(w->timer5().isActive());
+        QVERIFY(!w->controls().zorviklogo->isVisible());
+        QVERIFY(w->controls().mpkx->isVisible());
+        QVERIFY(w->controls().timer5->isActive());
     }
 
     void title_text_shakes_within_its_box()
@@ -144,7 +144,7 @@ private slots:
         QSet<int> lefts, tops;
         for (int i = 0; i < 30; ++i) {
             w->jiggle_title();
-            const QRect gtl = w->mpkx().title_geometry();
+            const QRect gtl = w->controls().mpkx->title_geometry();
             QVERIFY(gtl.x() >= 10 && gtl.x() <= 15);
             QVERIFY(gtl.y() >= 188 && gtl.y() <= 193);
             QCOMPARE(gtl.size(), QSize(193, 33));
@@ -169,9 +169,9 @@ private slots:
         QCOMPARE(h.prompt.asked[0].text, QString::fromUtf8("帰っちゃうの？うきゅ～う"));
         QCOMPARE(h.prompt.asked[0].title, QString("mpkx"));
         QCOMPARE(h.prompt.asked[0].buttons, platform::Prompt::Buttons::YesNo);
-        QVERIFY(!w->zorviklogo().isVisible());
+        QVERIFY(!w->controls().zorviklogo->isVisible());
         QVERIFY(w->isVisible());
-        QVERIFY(w->mpkx().isVisible());
+        QVERIFY(w->controls().mpkx->isVisible());
         QCOMPARE(finished.count(), 0);
 
         h.prompt.answer(platform::Prompt::kYes);
@@ -190,7 +190,7 @@ private slots:
         h.app->main_window()->close();
         QCOMPARE(finished.count(), 1);
         QCOMPARE(h.prompt.asked.size(), 0);
-        QVERIFY(!h.app->main_window()->timer5().isActive());
+        QVERIFY(!h.app->main_window()->controls().timer5->isActive());
     }
 
     void board_click_shows_the_hole_in_the_debug_caption()
@@ -200,10 +200,10 @@ private slots:
         h.start();
         PokanWindow* w = h.app->main_window();
         w->open_end();
-        QTest::mouseClick(&w->board(), Qt::LeftButton, {}, QPoint(12, 34));
-        QCOMPARE(w->mousec().text(), QString("click x y index12 34 0"));
-        QTest::mouseClick(&w->board(), Qt::LeftButton, {}, QPoint(100, 60));
-        QCOMPARE(w->mousec().text(), QString("click x y index100 60 -1"));
+        QTest::mouseClick(w->controls().board, Qt::LeftButton, {}, QPoint(12, 34));
+        QCOMPARE(w->controls().mousec->text(), QString("click x y index12 34 0"));
+        QTest::mouseClick(w->controls().board, Qt::LeftButton, {}, QPoint(100, 60));
+        QCOMPARE(w->controls().mousec->text(), QString("click x y index100 60 -1"));
     }
 
     void missing_bitmap_is_named_and_the_start_fails()
@@ -288,7 +288,7 @@ private slots:
         h.app->logo()->poll();
         QCOMPARE(w->data().settings, (GameSettings{200, 400, 50, 2}));
         QCOMPARE(w->data().score_table[0].score, int16_t(0));
-        QCOMPARE(w->form().size(), QSize(210, 360));
+        QCOMPARE(w->controls().form->size(), QSize(210, 360));
         QVERIFY(!h.app->logo()->isVisible());
         QVERIFY(w->isVisible());
     }
@@ -300,13 +300,13 @@ private slots:
         h.start();
         PokanWindow* w = h.app->main_window();
         w->open_end();
-        const QRgb hole_pixel = w->sprites().pic[0].pixel(25, 35);
-        QCOMPARE(w->form_surface().pixel(130 + 25, 212 + 35), hole_pixel);
+        const QRgb hole_pixel = w->controls().sprites->pic[0].pixel(25, 35);
+        QCOMPARE(w->controls().form->surface().pixel(130 + 25, 212 + 35), hole_pixel);
         h.app->show_logo();
         h.clock.advance(1000);
         h.app->logo()->poll();
-        QCOMPARE(w->form_surface().pixel(130 + 25, 212 + 35), hole_pixel);
-        QCOMPARE(w->form_surface().pixel(5, 100), qRgb(0, 100, 255));
+        QCOMPARE(w->controls().form->surface().pixel(130 + 25, 212 + 35), hole_pixel);
+        QCOMPARE(w->controls().form->surface().pixel(5, 100), qRgb(0, 100, 255));
     }
 };
 
