@@ -3,6 +3,8 @@
 #include "platform/window_shape.h"
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -47,6 +49,33 @@ struct Table {
     }
     QRgb board_pixel(int hole) { const QPoint p = hole_centre(hole); return w->controls().board->surface().pixel(p.x(), p.y()); }
     QRgb sprite_pixel(int pic) { return w->controls().sprites->pic[pic].pixel(25, 25); }
+};
+
+// A prompt that shows a real modal box, as the program does, and answers No after
+// the fake clock has moved on a long way behind it.
+class SlowModalPrompt final : public platform::Prompt {
+public:
+    SlowModalPrompt(platform::FakeClock& clock, platform::Prompt& next) : clock_(clock), next_(next) {}
+    bool armed = false;
+
+    int ask(const QString& text, const QString& title, Buttons buttons, Icon icon) override
+    {
+        if (!armed)
+            return next_.ask(text, title, buttons, icon);
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No);
+        QTimer::singleShot(0, &box, [this] { clock_.advance(30000); });
+        QTimer::singleShot(300, &box, [&box] { box.done(QMessageBox::No); });
+        box.exec();
+        return kNo;
+    }
+    std::optional<QString> input(const QString& p, const QString& t, const QString& d, std::optional<QPoint> at) override
+    {
+        return next_.input(p, t, d, at);
+    }
+
+private:
+    platform::FakeClock& clock_;
+    platform::Prompt& next_;
 };
 
 } // namespace
@@ -241,6 +270,29 @@ private slots:
         t.h.clock.advance(1500);
         QTRY_VERIFY(t.w->engine().running());
         QCOMPARE(t.board_pixel(4), empty);
+    }
+
+    void the_close_question_holds_the_game()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        SlowModalPrompt prompt(h.clock, h.prompt);
+        h.app = std::make_unique<GameApp>(GameServices{h.clock, h.random, h.sound, prompt}, h.paths,
+                                          PokanWindow::Options{});
+        h.start();
+        PokanWindow* w = h.app->main_window();
+        w->open_end();
+        w->begin();
+        h.clock.advance(1500);
+        QTRY_VERIFY(w->engine().running());
+        prompt.armed = true;
+        w->menus().sm_exit->trigger(); // half a minute passes behind the question
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->game_mode(), GameMode::Playing);
+        QCOMPARE(w->engine().time_left(), 20);
+        QTRY_COMPARE(w->engine().time_left(), 19); // then one second is booked, as after any stall
+        QTest::qWait(100);
+        QCOMPARE(w->engine().time_left(), 19);
     }
 
     void closing_during_a_game_stops_it_first()
