@@ -1,4 +1,5 @@
 #pragma once
+#include <QDate>
 #include <cstdint>
 
 namespace platform {
@@ -9,6 +10,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual uint32_t now_ms() const = 0;
+    // Today's date in local time.
+    virtual QDate today() const { return QDate::currentDate(); }
 
     static uint32_t elapsed(uint32_t since, uint32_t now) { return now - since; }
 };

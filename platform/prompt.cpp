@@ -1,6 +1,7 @@
 #include "prompt.h"
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
 
 namespace platform {
 
@@ -42,14 +43,29 @@ int QtPrompt::ask(const QString& text, const QString& title, Buttons buttons, Ic
 }
 
 std::optional<QString> QtPrompt::input(const QString& prompt, const QString& title,
-                                       const QString& default_text, std::optional<QPoint> position)
+                                       const QString& default_text, Placement placement)
 {
     QInputDialog dialog(parent_);
     dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
+    QString label = prompt;
+    label.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    dialog.setLabelText(label);
     dialog.setTextValue(default_text);
-    if (position)
-        dialog.move(*position);
+    // Above the game's window, which may be on top of the others.
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (placement.left || placement.top) {
+        // The usual place first (centred on the parent or the screen), then the given axes.
+        dialog.adjustSize();
+        const QRect area = parent_ ? parent_->window()->frameGeometry()
+                                   : (dialog.screen() ? dialog.screen()->availableGeometry() : QRect());
+        const QRect screen = dialog.screen() ? dialog.screen()->availableGeometry() : area;
+        QPoint at(area.center().x() - dialog.width() / 2, area.center().y() - dialog.height() / 2);
+        if (placement.left)
+            at.setX(screen.left() + *placement.left);
+        if (placement.top)
+            at.setY(screen.top() + *placement.top);
+        dialog.move(at);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

@@ -14,12 +14,19 @@ public:
     enum class Icon { None, Information, Question, Warning, Critical };
     static constexpr int kOk = 1, kCancel = 2, kYes = 6, kNo = 7;
 
+    // Where an input box stands on the screen; a coordinate left empty keeps the
+    // box's usual place along that axis.
+    struct Placement {
+        std::optional<int> left;
+        std::optional<int> top;
+    };
+
     virtual ~Prompt() = default;
     virtual int ask(const QString& text, const QString& title, Buttons buttons, Icon icon = Icon::None) = 0;
-    // The text typed, or nullopt for Cancel.
+    // The text typed, or nullopt for Cancel (also Escape and closing the box).
+    // Lines of `prompt` may be split by CR, LF or CR LF.
     virtual std::optional<QString> input(const QString& prompt, const QString& title,
-                                         const QString& default_text = QString(),
-                                         std::optional<QPoint> position = std::nullopt) = 0;
+                                         const QString& default_text = QString(), Placement placement = {}) = 0;
 
     void inform(const QString& text, const QString& title, Icon icon = Icon::None)
     {
@@ -34,7 +41,7 @@ public:
     void set_parent(QWidget* parent) { parent_ = parent; }
     int ask(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
-                                 const QString& default_text, std::optional<QPoint> position) override;
+                                 const QString& default_text, Placement placement) override;
 
 private:
     QWidget* parent_;

@@ -31,7 +31,7 @@ PokanMenus PokanMenus::build(QMainWindow* window, bool with_skin_chooser)
     m.file->addSeparator();
     m.m_soubi = add(m.file, "装備");
     m.m_set = add(m.file, "設定");
-    m.scorecall = add(m.file, "スコア");
+    m.scorecall = add(m.file, "スコア", true);
     if (with_skin_chooser)
         m.change_pic = add(m.file, "絵柄の変更");
     m.m_help = add(m.file, "ヘルプ");

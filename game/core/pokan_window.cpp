@@ -48,7 +48,11 @@ void set_colours(QLabel* label, const QString& text_colour, const QString& backg
 } // namespace
 
 PokanWindow::PokanWindow(GameServices services, Options options, QWidget* parent)
-    : QMainWindow(parent), services_(services), options_(std::move(options))
+    : QMainWindow(parent), services_(services), options_(std::move(options)), desk_text_([] {
+          QFont f(game_texts::kUiFont);
+          f.setPointSize(20);
+          return f;
+      }())
 {
     setWindowTitle(game_texts::caption(options_.version_text));
     build_controls();
@@ -149,6 +153,7 @@ void PokanWindow::connect_menus()
     connect(menus_.exit, &QAction::triggered, this, &PokanWindow::pokan_end);
     connect(menus_.sm_exit, &QAction::triggered, this, &PokanWindow::pokan_end);
     connect(menus_.start, &QAction::triggered, this, &PokanWindow::start_click);
+    connect(menus_.scorecall, &QAction::triggered, this, &PokanWindow::score_show);
     connect(menus_.sm_start, &QAction::triggered, this, &PokanWindow::begin);
     connect(menus_.m_stop, &QAction::triggered, this, &PokanWindow::stop_act);
     connect(menus_.reset, &QAction::triggered, this, &PokanWindow::reset_command);
@@ -162,6 +167,7 @@ void PokanWindow::connect_menus()
 QString PokanWindow::load(const GamePaths& paths)
 {
     paths_ = paths;
+    score_keeper_ = std::make_unique<ScoreKeeper>(paths_.app_dir + QStringLiteral("score.ini"), data_.score_table);
     sounds_ = std::make_unique<GameSounds>(services_.sound, paths_.wav_dir);
     const QString missing = sprites_.load(paths_.bmp_dir);
     if (!missing.isEmpty())
@@ -337,6 +343,7 @@ void PokanWindow::shutdown()
     // The game stops before the sounds it plays go away.
     count_down_timer_.stop();
     pass_timer_.stop();
+    desk_text_.clean();
     sounds_.reset();
     for (auto& p : sprites_.pic)
         p = platform::Surface();

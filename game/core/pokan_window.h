@@ -12,6 +12,8 @@
 #include "game/play/game_cues.h"
 #include "game/play/game_engine.h"
 #include "game/play/game_shell.h"
+#include "game/scores/score_keeper.h"
+#include "platform/desktop_overlay.h"
 #include "platform/surface_widget.h"
 #include <QLabel>
 #include <QMainWindow>
@@ -95,6 +97,9 @@ public:
     void stop_act();     // 中断 / 再開
     void reset_command();
     void mode_click(int mode);
+    // The top-ten table in a box; after a game that took a place, with the player's
+    // line first and on the desktop while the box is open.
+    void score_show();
 
 signals:
     // The window has closed and released what it held; the program ends.
@@ -117,6 +122,7 @@ private:
     void sync_board_cursor(bool pressed = false);
     // A menu or a message box is open: the game stands still, as it always has.
     bool modal_moment() const;
+    void sort(int place);
     void count_down_timer_fired();
     void pass_timer_fired();
     void shutdown();
@@ -184,6 +190,9 @@ private:
     std::unique_ptr<GameEngine> engine_;
     Controls controls_{};
     int talk_count_ = 0; // the mascot's next line
+    int last_place_ = 10; // the place the last finished game took, 10 for none
+    std::unique_ptr<ScoreKeeper> score_keeper_;
+    platform::DesktopOverlay desk_text_;
     bool shut_down_ = false;
     bool title_ended_ = false;
 };

@@ -4,6 +4,8 @@
 #include "game_texts.h"
 #include "game/play/keypad_map.h"
 #include "game/play/mouse_cls.h"
+#include "game/scores/score_rules.h"
+#include "game/scores/score_texts.h"
 #include "platform/legacy/rounding.h"
 #include "platform/window_shape.h"
 #include <QApplication>
@@ -270,9 +272,45 @@ void PokanWindow::show_title_plate()
 void PokanWindow::game_finished(const FinishedGame& result)
 {
     sync_board_cursor();
-    services_.prompt.inform(QString::fromUtf8("貴方は") + QString::number(result.hits)
-                                + QString::fromUtf8("匹のミポをに★を与えました。"),
-                            QString::fromUtf8("終わり"));
+    services_.prompt.inform(score_texts::result_message(result.hits), score_texts::kResultTitle);
+    // The other build may have written the table since we read it.
+    score_keeper_->reload();
+    ScoreTable& table = data_.score_table;
+    ScoreEntry& candidate = table[10];
+    candidate.score = static_cast<int16_t>(result.score);
+    candidate.hits = static_cast<uint8_t>(result.hits);
+    candidate.misses = static_cast<uint8_t>(result.misses);
+    candidate.hit_rate = static_cast<uint8_t>(result.hit_rate);
+    last_place_ = score_rules::rank(table);
+    if (last_place_ < score_rules::kNoPlace)
+        sort(last_place_);
+}
+
+void PokanWindow::sort(int place)
+{
+    // At the left edge of the screen, at the box's usual height.
+    const std::optional<QString> typed = services_.prompt.input(
+        score_texts::name_prompt(place), score_texts::kNameTitle, QString(), platform::Prompt::Placement{0, {}});
+    score_rules::enter_candidate(data_.score_table, place,
+                                 score_rules::stored_name(typed.value_or(QString()), services_.clock.today()));
+    QString error;
+    if (!score_keeper_->save(&error))
+        services_.prompt.inform(QString::fromUtf8("スコアを保存できませんでした｡\n") + score_keeper_->path()
+                                    + QStringLiteral(" (") + error + QStringLiteral(")\n")
+                                    + QString::fromUtf8("この表はゲームを終えるまで覚えておきます｡"),
+                                score_texts::kNameTitle, platform::Prompt::Icon::Warning);
+    score_show();
+}
+
+void PokanWindow::score_show()
+{
+    const bool entered = engine_->game_mode() == GameMode::Result && last_place_ < score_rules::kNoPlace;
+    const int place = entered ? last_place_ : -1;
+    // Written on the desktop before the box opens, so that the box stands above it.
+    if (entered)
+        desk_text_.write(score_texts::player_line(data_.score_table, place));
+    services_.prompt.inform(score_texts::table_text(data_.score_table, place), score_texts::kTableTitle);
+    desk_text_.clean();
 }
 
 // ---- the sounds

@@ -2,6 +2,7 @@
 #include "../prompt.h"
 #include <QList>
 #include <deque>
+#include <functional>
 
 namespace platform {
 
@@ -13,11 +14,15 @@ public:
         QString text;
         QString title;
         Buttons buttons;
+        QString default_text = {}; // input boxes only
+        Placement placement = {};  // input boxes only
     };
 
     QList<Asked> asked;
     QList<Asked> inputs;
     int unscripted = 0;
+    // Called while a box is "open", before it answers: a test looks at the world behind it.
+    std::function<void(const Asked&)> while_open;
 
     void answer(int code) { answers_.push_back(code); }
     void answer_input(std::optional<QString> text) { input_answers_.push_back(std::move(text)); }
@@ -25,6 +30,8 @@ public:
     int ask(const QString& text, const QString& title, Buttons buttons, Icon) override
     {
         asked.append({text, title, buttons});
+        if (while_open)
+            while_open(asked.last());
         if (buttons == Buttons::Ok)
             return kOk; // nothing to choose
         if (answers_.empty()) {
@@ -36,10 +43,12 @@ public:
         return a;
     }
 
-    std::optional<QString> input(const QString& prompt, const QString& title, const QString&,
-                                 std::optional<QPoint>) override
+    std::optional<QString> input(const QString& prompt, const QString& title, const QString& default_text,
+                                 Placement placement) override
     {
-        inputs.append({prompt, title, Buttons::OkCancel});
+        inputs.append({prompt, title, Buttons::OkCancel, default_text, placement});
+        if (while_open)
+            while_open(inputs.last());
         if (input_answers_.empty()) {
             ++unscripted;
             return std::nullopt;

@@ -68,7 +68,7 @@ public:
         box.exec();
         return kNo;
     }
-    std::optional<QString> input(const QString& p, const QString& t, const QString& d, std::optional<QPoint> at) override
+    std::optional<QString> input(const QString& p, const QString& t, const QString& d, Placement at) override
     {
         return next_.input(p, t, d, at);
     }
