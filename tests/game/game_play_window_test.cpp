@@ -9,48 +9,6 @@
 
 namespace {
 
-QString u(const char* s) { return QString::fromUtf8(s); }
-
-// Makes round(Rnd * 8) choose `hole`; round(Rnd * 100) is then at least 50, above
-// the default yeti rate, so no yeti comes out.
-double at_hole(int hole) { return hole >= 4 ? hole / 8.0 : 0.5; }
-
-QPoint hole_centre(int hole) { return QPoint(50 * (hole % 3) + 25, 50 * (hole / 3) + 25); }
-
-// A game window on the title plate, shown and active.
-struct Table {
-    Harness h;
-    PokanWindow* w = nullptr;
-
-    bool ready()
-    {
-        if (!h.prepare())
-            return false;
-        h.start();
-        w = h.app->main_window();
-        w->open_end();
-        w->activateWindow();
-        return QTest::qWaitForWindowActive(w);
-    }
-    // F1, then the count-down's one and a half seconds on the fake clock.
-    bool start_with_f1()
-    {
-        QTest::keyClick(w, Qt::Key_F1);
-        if (w->game_mode() != GameMode::Playing)
-            return false;
-        h.clock.advance(1500);
-        return QTest::qWaitFor([&] { return w->engine().running(); }, 2000);
-    }
-    // Moves the fake clock on and waits until the pass timer has seen it.
-    void advance(uint32_t ms)
-    {
-        h.clock.advance(ms);
-        QTest::qWait(70);
-    }
-    QRgb board_pixel(int hole) { const QPoint p = hole_centre(hole); return w->controls().board->surface().pixel(p.x(), p.y()); }
-    QRgb sprite_pixel(int pic) { return w->controls().sprites->pic[pic].pixel(25, 25); }
-};
-
 // A prompt that shows a real modal box, as the program does, and answers No after
 // the fake clock has moved on a long way behind it.
 class SlowModalPrompt final : public platform::Prompt {

@@ -8,12 +8,12 @@
 #include "platform/fakes/scripted_random.h"
 #include <QDirIterator>
 #include <QTemporaryDir>
+#include <QtTest>
 #include <memory>
 
-namespace {
 
 // A program folder of our own, copied from the built one, so tests can change it.
-bool copy_program_data(const QString& to)
+inline bool copy_program_data(const QString& to)
 {
     const QString from = qEnvironmentVariable("SUITE_DIR");
     if (from.isEmpty())
@@ -54,11 +54,53 @@ struct Harness {
     }
 };
 
-QByteArray file_bytes(const QString& path)
+inline QByteArray file_bytes(const QString& path)
 {
     QByteArray b;
     platform::read_whole_file(path, &b);
     return b;
 }
 
-} // namespace
+inline QString u(const char* s) { return QString::fromUtf8(s); }
+
+// Makes round(Rnd * 8) choose `hole`; round(Rnd * 100) is then at least 50, above
+// the default yeti rate, so no yeti comes out.
+inline double at_hole(int hole) { return hole >= 4 ? hole / 8.0 : 0.5; }
+
+inline QPoint hole_centre(int hole) { return QPoint(50 * (hole % 3) + 25, 50 * (hole / 3) + 25); }
+
+// A game window on the title plate, shown and active.
+struct Table {
+    Harness h;
+    PokanWindow* w = nullptr;
+
+    bool ready()
+    {
+        if (!h.prepare())
+            return false;
+        h.start();
+        w = h.app->main_window();
+        w->open_end();
+        w->activateWindow();
+        return QTest::qWaitForWindowActive(w);
+    }
+    // F1, then the count-down's one and a half seconds on the fake clock.
+    bool start_with_f1()
+    {
+        QTest::keyClick(w, Qt::Key_F1);
+        if (w->game_mode() != GameMode::Playing)
+            return false;
+        h.clock.advance(1500);
+        return QTest::qWaitFor([&] { return w->engine().running(); }, 2000);
+    }
+    // Moves the fake clock on and waits until the pass timer has seen it.
+    void advance(uint32_t ms)
+    {
+        h.clock.advance(ms);
+        QTest::qWait(70);
+    }
+    QRgb board_pixel(int hole) { const QPoint p = hole_centre(hole); return w->controls().board->surface().pixel(p.x(), p.y()); }
+    QRgb sprite_pixel(int pic) { return w->controls().sprites->pic[pic].pixel(25, 25); }
+};
+
+

@@ -1,0 +1,84 @@
+// The name box and the text on the desktop, as the real widgets do them.
+#include "platform/desktop_overlay.h"
+#include "platform/prompt.h"
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+class PromptAndOverlayTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void the_input_box_breaks_lines_at_cr_stays_on_top_and_stands_at_the_left_edge()
+    {
+        platform::QtPrompt prompt;
+        QString label;
+        bool on_top = false;
+        QPoint at;
+        QTimer::singleShot(50, [&] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            label = dialog->labelText();
+            on_top = dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            at = dialog->pos();
+            QTest::keyClicks(dialog->findChild<QLineEdit*>(), "yuki");
+            QTest::keyClick(dialog->findChild<QLineEdit*>(), Qt::Key_Return);
+        });
+        const auto answer = prompt.input(QString::fromUtf8("1位でした｡\r名前を入力して下さい｡\r\n6文字以内"), "title",
+                                         QString(), platform::Prompt::Placement{0, {}});
+        QCOMPARE(answer, std::optional<QString>("yuki"));
+        QCOMPARE(label, QString::fromUtf8("1位でした｡\n名前を入力して下さい｡\n6文字以内"));
+        QVERIFY(on_top);
+        QCOMPARE(at.x(), QGuiApplication::primaryScreen()->availableGeometry().left());
+        QVERIFY(at.y() > QGuiApplication::primaryScreen()->availableGeometry().top()); // its usual height
+    }
+
+    void escape_in_the_input_box_is_no_answer()
+    {
+        platform::QtPrompt prompt;
+        QTimer::singleShot(50, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+        platform::Prompt& base = prompt;
+        QVERIFY(!base.input("name?", "title").has_value());
+    }
+
+    void the_desktop_text_is_only_its_red_glyphs_at_its_place()
+    {
+        QFont font;
+        font.setPointSize(20);
+        platform::DesktopOverlay overlay(font);
+        overlay.clean(); // nothing shown: harmless
+        QVERIFY(!overlay.is_shown());
+        overlay.write(QString::fromUtf8("貴方は1位 ゆき"));
+        QVERIFY(overlay.is_shown());
+        QCOMPARE(overlay.text(), QString::fromUtf8("貴方は1位 ゆき"));
+        const QWidget* w = overlay.window();
+        QCOMPARE(w->pos(), QPoint(100, 100));
+        QVERIFY(w->windowFlags().testFlag(Qt::WindowTransparentForInput));
+        QVERIFY(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(w->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+        // The window is shaped to the glyphs: far less than its rectangle, but not nothing.
+        const QRegion mask = w->mask();
+        qint64 covered = 0;
+        for (const QRect& r : mask)
+            covered += qint64(r.width()) * r.height();
+        QVERIFY(covered > 50);
+        QVERIFY(covered < qint64(w->width()) * w->height() / 2);
+        // What shows is red.
+        const QImage shown = const_cast<QWidget*>(w)->grab().toImage();
+        const QRect first = *mask.begin();
+        QCOMPARE(shown.pixelColor(first.topLeft()), QColor(255, 0, 0));
+
+        overlay.write("again");
+        QCOMPARE(w->pos(), QPoint(100, 100)); // drawn afresh at the same place
+        QCOMPARE(overlay.text(), QString("again"));
+        overlay.clean();
+        QVERIFY(!overlay.is_shown());
+        overlay.clean();
+    }
+};
+
+QTEST_MAIN(PromptAndOverlayTest)
+#include "prompt_and_overlay_test.moc"
