@@ -1,7 +1,6 @@
 #include "run_command.h"
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 
 namespace platform {
@@ -24,6 +23,43 @@ bool is_address(const QString& text)
 }
 
 } // namespace
+
+QStringList RunCommand::split_words(const QString& line)
+{
+    QStringList words;
+    QString word;
+    bool in_word = false;
+    QChar quote;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            else if (c == QLatin1Char('\\') && quote == QLatin1Char('"') && i + 1 < line.size()
+                     && (line[i + 1] == QLatin1Char('"') || line[i + 1] == QLatin1Char('\\')))
+                word += line[++i];
+            else
+                word += c;
+        } else if (c.isSpace()) {
+            if (in_word)
+                words.append(word);
+            word.clear();
+            in_word = false;
+        } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            quote = c;
+            in_word = true;
+        } else if (c == QLatin1Char('\\') && i + 1 < line.size()) {
+            word += line[++i];
+            in_word = true;
+        } else {
+            word += c;
+            in_word = true;
+        }
+    }
+    if (in_word)
+        words.append(word);
+    return words;
+}
 
 RunCommand RunCommand::parse(const QString& text)
 {
@@ -53,7 +89,7 @@ RunCommand RunCommand::parse(const QString& text)
         }
         return command;
     }
-    QStringList words = QProcess::splitCommand(line);
+    QStringList words = split_words(line);
     if (words.isEmpty())
         return command;
     command.kind = Kind::Start;

@@ -16,6 +16,9 @@ struct RunCommand {
     // "~/" stands for the home folder. An existing executable file is started; any other
     // existing path, an address with a scheme ("https://...", "mailto:...") or "www...." is opened.
     static RunCommand parse(const QString& text);
+    // Words as a shell splits them: blanks separate, '...' and "..." keep blanks, a backslash
+    // keeps the next character. Nothing is expanded.
+    static QStringList split_words(const QString& line);
 };
 
 } // namespace platform
