@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace platform {
@@ -38,11 +39,13 @@ RunDialog::RunDialog(std::function<bool(const RunCommand&)> run, QWidget* parent
 
 void RunDialog::show_fresh()
 {
-    line_->selectAll();
     show();
     raise();
     activateWindow();
-    line_->setFocus();
+    line_->setFocus(Qt::ShortcutFocusReason);
+    line_->selectAll();
+    // Focus changes of the window coming back may still be queued and would drop the selection.
+    QTimer::singleShot(0, line_, &QLineEdit::selectAll);
 }
 
 void RunDialog::accept()
