@@ -1,6 +1,9 @@
 #include "linux_trash.h"
 #include "trash_folder.h"
 #include "trash_places.h"
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -10,7 +13,11 @@ LinuxTrash::LinuxTrash(Places places, QObject* parent)
 {
     thread_.setObjectName(QStringLiteral("trash"));
     worker_->moveToThread(&thread_);
-    thread_.start(QThread::LowPriority);
+    thread_.start();
+    // The walk yields the processor to the window's thread: a niceness of its own (Linux keeps
+    // it per thread; Qt's thread priorities do nothing under the normal scheduler).
+    QMetaObject::invokeMethod(worker_.get(), [] { setpriority(PRIO_PROCESS, pid_t(syscall(SYS_gettid)), 10); },
+                              Qt::QueuedConnection);
 }
 
 LinuxTrash::~LinuxTrash()
