@@ -1,4 +1,5 @@
 #include "system_panel_texts.h"
+#include <QFontMetricsF>
 
 namespace companion {
 
@@ -31,6 +32,17 @@ std::array<QString, SystemPanelTexts::kMemoryLabels> SystemPanelTexts::memory_la
 QRect SystemPanelTexts::memory_label_rect(int i)
 {
     return QRect(10 + 90 * (i % 2), 95 + 20 * (i / 2), 88, 15);
+}
+
+QFont SystemPanelTexts::fitted(const QFont& font, const QString& text, int width)
+{
+    QFont f = font;
+    qreal size = f.pointSizeF() > 0 ? f.pointSizeF() : 9;
+    while (size > 5 && QFontMetricsF(f).horizontalAdvance(text) > width) {
+        size -= 0.5;
+        f.setPointSizeF(size);
+    }
+    return f;
 }
 
 QString SystemPanelTexts::platform_line(const platform::PlatformVersion& v)

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/system_info.h"
 #include <QDateTime>
+#include <QFont>
 #include <QRect>
 #include <QString>
 #include <array>
@@ -20,6 +21,10 @@ public:
     static std::array<QString, kMemoryLabels> memory_labels(const platform::MemoryStatus& m);
     // Where memory label i stands on the panel (88 x 15, two columns 90 apart, rows 20 apart).
     static QRect memory_label_rect(int i);
+
+    // The label font made smaller, in half points down to 5, until `text` fits `width` pixels:
+    // 64-bit figures ("140,737,488,355,328") are wider than the 88-pixel cells at 9 points.
+    static QFont fitted(const QFont& font, const QString& text, int width);
 
     // The plate's lines: "Linux 6.1 0", and the physical memory followed by " byte".
     static QString platform_line(const platform::PlatformVersion& v);

@@ -4,6 +4,8 @@
 #include "game/companion/trash_panel.h"
 #include "platform/fakes/fake_trash.h"
 #include "platform/fakes/scripted_prompt.h"
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -233,4 +235,22 @@ TEST_F(TrashPanelTest, FailedEmptyingStaysVisible)
     EXPECT_EQ(lines()[4], "失敗しました");
     panel.refresh();
     EXPECT_EQ(lines()[4], "\r\n");
+}
+
+TEST(SystemPanelTexts, WideFiguresGetASmallerFontThatFitsTheirCell)
+{
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv); // fonts need the GUI side
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPointSize(9);
+    const QString wide = SystemPanelTexts::thousands(140737488355328ull);
+    ASSERT_GT(QFontMetricsF(font).horizontalAdvance(wide), 88.0) << "the case to fix";
+    const QFont fitted = SystemPanelTexts::fitted(font, wide, 88);
+    EXPECT_LE(QFontMetricsF(fitted).horizontalAdvance(wide), 88.0);
+    EXPECT_LT(fitted.pointSizeF(), 9.0);
+    EXPECT_GE(fitted.pointSizeF(), 5.0);
+    EXPECT_EQ(SystemPanelTexts::fitted(font, "37%", 88).pointSizeF(), 9.0) << "what fits keeps its size";
 }
