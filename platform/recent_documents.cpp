@@ -1,4 +1,5 @@
 #include "recent_documents.h"
+#include "xdg_folders.h"
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -17,10 +18,7 @@ QByteArray RecentDocuments::empty_xbel()
 
 QString RecentDocuments::default_path()
 {
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (data.isEmpty() || !QDir::isAbsolutePath(data))
-        data = QDir::homePath() + QStringLiteral("/.local/share");
-    return data + QStringLiteral("/recently-used.xbel");
+    return xdg_data_home() + QStringLiteral("/recently-used.xbel");
 }
 
 bool RecentDocuments::clear(const QString& path)

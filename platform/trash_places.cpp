@@ -1,4 +1,5 @@
 #include "trash_places.h"
+#include "xdg_folders.h"
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -51,10 +52,7 @@ bool owned_folder(const QString& path, uid_t uid, struct stat* st)
 
 QString home_trash()
 {
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (data.isEmpty() || !QDir::isAbsolutePath(data))
-        data = QDir::homePath() + QStringLiteral("/.local/share");
-    return data + QStringLiteral("/Trash");
+    return xdg_data_home() + QStringLiteral("/Trash");
 }
 
 QStringList volume_tops(const QByteArray& mountinfo)

@@ -7,8 +7,7 @@ namespace companion::texts {
 inline const QString kHomePage = QStringLiteral("https://zorvik.example.com/");
 inline const QString kSlogan = QStringLiteral("Feel Free");
 
-// Both panels.
-inline const QString kMakerLine = QStringLiteral("zorvik/nabelune");
+// Both panels (the maker line is game_texts::kMakerLine).
 inline const QString kPanelName = QStringLiteral("mipo pokan 2000");
 inline const QString kBack = QString::fromUtf8("戻る");
 
