@@ -1,5 +1,12 @@
 #include "game_main.h"
+#include "core/desktop_services.h"
 #include "core/game_app.h"
+#include "platform/detached_process_starter.h"
+#include "platform/linux_trash.h"
+#include "platform/logind_session_control.h"
+#include "platform/system_info_tool.h"
+#include "platform/run_dialog.h"
+#include "platform/xdg_desktop_actions.h"
 #include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
 #include <QApplication>
@@ -13,7 +20,23 @@ int run_game(int argc, char* argv[], const PokanWindow::Options& options)
     platform::SystemRandom random;
     auto sound = platform::make_sdl_sound_system();
     platform::QtPrompt prompt;
-    GameApp game({clock, random, *sound, prompt}, GamePaths::in_folder(platform::program_folder()), options);
+    platform::LinuxSystemInfo system;
+    platform::LinuxTrash trash;
+    platform::LogindSessionControl session;
+    platform::PathSystemInfoTool info_tool;
+    std::function<void()> show_system_panel; // set once the main window exists
+    platform::XdgDesktopActions actions(info_tool, [&] {
+        if (show_system_panel)
+            show_system_panel();
+    });
+    const GamePaths paths = GamePaths::in_folder(platform::program_folder());
+    platform::DetachedProcessStarter starter(paths.app_dir);
+    DesktopServices desktop{system, trash, session, actions, starter};
+    GameApp game({clock, random, *sound, prompt, desktop}, paths, options);
+    show_system_panel = [&game] {
+        if (PokanWindow* w = game.main_window())
+            w->info_mg(0);
+    };
 
     int exit_code = 0;
     QObject::connect(&game, &GameApp::failed, &app, [&](const QString&) {

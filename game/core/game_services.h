@@ -4,10 +4,13 @@
 #include "platform/random.h"
 #include "platform/sound.h"
 
+struct DesktopServices;
+
 // What the game takes from outside: real services in the program, fakes in tests.
 struct GameServices {
     platform::Clock& clock;
     platform::Random& random;
     platform::SoundSystem& sound;
     platform::Prompt& prompt;
+    DesktopServices& desktop;
 };

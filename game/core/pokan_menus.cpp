@@ -45,21 +45,21 @@ PokanMenus PokanMenus::build(QMainWindow* window, bool with_skin_chooser)
 
     m.system = bar->addMenu(QString::fromUtf8("システム"));
     m.win_exit = m.system->addMenu(QString::fromUtf8("Windowsの終了"));
-    m.win_end = add(m.win_exit, "終了");
-    m.reboot = add(m.win_exit, "再起動");
-    m.explorer = add(m.system, "エクスプローラ", false, QKeySequence(Qt::CTRL | Qt::Key_E));
+    m.win_end = add(m.win_exit, "終了", true);
+    m.reboot = add(m.win_exit, "再起動", true);
+    m.explorer = add(m.system, "エクスプローラ", true, QKeySequence(Qt::CTRL | Qt::Key_E));
     m.screen_server = add(m.system, "スクリーンセーバー", false, QKeySequence(Qt::CTRL | Qt::Key_S));
-    m.exec = add(m.system, "ファイル名を指定して実行");
-    m.sys_propa = add(m.system, "システムプロパティ");
-    m.info_mg[0] = add(m.system, "メモリ情報");
-    m.info_mg[1] = add(m.system, "ゴミ箱");
-    m.clear_resent = add(m.system, "最近使ったファイルをクリアする。");
+    m.exec = add(m.system, "ファイル名を指定して実行", true);
+    m.sys_propa = add(m.system, "システムプロパティ", true);
+    m.info_mg[0] = add(m.system, "メモリ情報", true, QKeySequence(Qt::CTRL | Qt::Key_M));
+    m.info_mg[1] = add(m.system, "ゴミ箱", true, QKeySequence(Qt::CTRL | Qt::Key_D));
+    m.clear_resent = add(m.system, "最近使ったファイルをクリアする。", true);
 
     m.info = bar->addMenu(QString::fromUtf8("情報"));
     m.about_mipo = add(m.info, "ミポぽかん。2000", false, QKeySequence(Qt::CTRL | Qt::Key_G));
     m.about_zorvik = add(m.info, "ゾルヴィクについて", false, QKeySequence(Qt::CTRL | Qt::Key_I));
-    m.open_wb = add(m.info, "みぽうざ～の起動");
-    m.www_home = add(m.info, "ホームページへ");
+    m.open_wb = add(m.info, "みぽうざ～の起動", true);
+    m.www_home = add(m.info, "ホームページへ", true);
     m.rireki = add(m.info, "更新履歴");
 
     m.sm = new QMenu(QStringLiteral("sm"), window);

@@ -1,5 +1,7 @@
 #include "pokan_window.h"
 #include "game_texts.h"
+#include "game/companion/companion_panel.h"
+#include "game/companion/trash_panel.h"
 #include "game/play/mouse_cls.h"
 #include "platform/legacy/rounding.h"
 #include "platform/window_shape.h"
@@ -48,7 +50,7 @@ void set_colours(QLabel* label, const QString& text_colour, const QString& backg
 } // namespace
 
 PokanWindow::PokanWindow(GameServices services, Options options, QWidget* parent)
-    : QMainWindow(parent), services_(services), options_(std::move(options)), desk_text_([] {
+    : QMainWindow(parent), services_(services), options_(std::move(options)), talk_(options_.version_text), desk_text_([] {
           QFont f(game_texts::kUiFont);
           f.setPointSize(20);
           return f;
@@ -125,17 +127,27 @@ void PokanWindow::build_controls()
     selvio_->setStyleSheet(QStringLiteral("color: rgb(60, 60, 110); background: transparent;"));
     selvio_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    gomibako_ = new platform::SurfaceWidget(form_, kClientWidth, kClientHeight);
-    gomibako_->hide();
+    trash_panel_ = std::make_unique<companion::TrashPanel>(services_.desktop.trash, services_.prompt);
+    QFont panel_font(game_texts::kUiFont);
+    panel_font.setPointSize(9);
+    gomibako_ = new CompanionPanel(form_, services_.desktop.system, *trash_panel_, panel_font);
+    gomibako_->move(0, 0);
+
+    // The machine in four lines on the plate, below the version and clear of the shaking title.
+    for (int i = 0; i < 4; ++i) {
+        plate_lines_[i] = make_label(mpkx_, QString(), QRect(40, 246 + 14 * i, 165, 14), 8);
+        plate_lines_[i]->setStyleSheet(QStringLiteral("color: rgb(60, 60, 110); background: transparent;"));
+        plate_lines_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
 
     zorviklogo_ = new platform::SurfaceWidget(form_, kClientWidth, kClientHeight);
     zorviklogo_->surface().fill(qRgb(0, 0, 0));
     zorvik_label_ = make_label(zorviklogo_, QString(), QRect(0, 0, 200, 30), 18);
     zorvik_label_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    controls_ = Controls{form_,    back0_,        gauge_,      coment_, data_labels_, mpkx_,    lbl_version_,
-                         zorviklogo_, zorvik_label_, gomibako_, mouse_,  mousec_,      &timer_open_, &timer5_,
-                         &sprites_};
+    controls_ = Controls{form_,        back0_,    gauge_,        coment_, data_labels_, mpkx_,
+                         lbl_version_, zorviklogo_, zorvik_label_, gomibako_, plate_lines_, mouse_,
+                         mousec_,      &timer_open_, &timer5_,  &sprites_};
 
     connect(zorviklogo_, &platform::SurfaceWidget::clicked, this, [this] {
         sounds_->play_simple(QStringLiteral("open_mpkx.wav"));
@@ -162,6 +174,7 @@ void PokanWindow::connect_menus()
         connect(menus_.mode[i], &QAction::triggered, this, [this, i] { mode_click(i); });
     for (QMenu* menu : {menus_.file, menus_.system, menus_.info})
         connect(menu, &QMenu::aboutToShow, this, &PokanWindow::top_menu_opened);
+    connect_companion();
 }
 
 QString PokanWindow::load(const GamePaths& paths)
@@ -173,6 +186,7 @@ QString PokanWindow::load(const GamePaths& paths)
     if (!missing.isEmpty())
         return missing;
     data_on();
+    read_names();
     engine_->first_global();
     title_ = std::make_unique<TitleSequence>(services_.random, kClientWidth, kClientHeight);
     start_up();
@@ -324,6 +338,7 @@ void PokanWindow::mpkx_click()
 {
     timer5_.stop();
     mpkx_->hide();
+    draw_icons();
 }
 
 void PokanWindow::closeEvent(QCloseEvent* event)

@@ -7,6 +7,8 @@
 #include "sprite_set.h"
 #include "title_plate.h"
 #include "title_sequence.h"
+#include "desktop_services.h"
+#include "game/companion/mascot_talk.h"
 #include "game/dialogs/weapon_cursors.h"
 #include "game/play/board_view.h"
 #include "game/play/game_cues.h"
@@ -25,6 +27,11 @@
 // line, the title panel with its animation, the title plate and the menus.
 // It is the game engine's front end: it draws, plays and runs the timers the
 // engine asks for, and hands it the player's strikes and commands.
+class CompanionPanel;
+namespace companion {
+class TrashPanel;
+}
+
 class PokanWindow : public QMainWindow, private BoardView, private GameShell, private GameCues {
     Q_OBJECT
 public:
@@ -78,7 +85,8 @@ public:
         QLabel* lbl_version;
         platform::SurfaceWidget* zorviklogo; // the title panel
         QLabel* zorvik_label;
-        platform::SurfaceWidget* gomibako;  // the companion panels' surface
+        CompanionPanel* gomibako;           // the companion panels' surface
+        std::array<QLabel*, 4> plate_lines; // the plate's system lines: platform, user, host, memory
         QLabel* mouse;                      // debug captions, outside the visible width
         QLabel* mousec;
         const QTimer* timer_open;
@@ -100,6 +108,15 @@ public:
     // The top-ten table in a box; after a game that took a place, with the player's
     // line first and on the desktop while the box is open.
     void score_show();
+
+    // ---- the desktop companion (pokan_window_companion.cpp)
+    // The wall and the nine icons on the board.
+    void draw_icons();
+    // A left click on icon `cell` between games; the comment of the icon under the pointer.
+    void iconmenu(int cell);
+    void menucoment(int cell);
+    // メモリ情報 (0) or ゴミ箱 (1).
+    void info_mg(int index);
 
 signals:
     // The window has closed and released what it held; the program ends.
@@ -123,6 +140,13 @@ private:
     // A menu or a message box is open: the game stands still, as it always has.
     bool modal_moment() const;
     void sort(int place);
+    void connect_companion();
+    void read_names();
+    void board_mouse_move(QPointF pos);
+    void form_click();
+    void start_program(const QString& shipped_name);
+    void ask_and_end_session(bool reboot);
+    void clear_recent();
     void count_down_timer_fired();
     void pass_timer_fired();
     void shutdown();
@@ -175,7 +199,11 @@ private:
     TitlePlate* mpkx_ = nullptr;
     QLabel* lbl_version_ = nullptr;
     QLabel* selvio_ = nullptr;
-    platform::SurfaceWidget* gomibako_ = nullptr;
+    CompanionPanel* gomibako_ = nullptr;
+    std::unique_ptr<companion::TrashPanel> trash_panel_;
+    std::array<QLabel*, 4> plate_lines_{};
+    QString user_name_;
+    QString host_name_;
     platform::SurfaceWidget* zorviklogo_ = nullptr;
     QLabel* zorvik_label_ = nullptr;
     QLabel* mouse_ = nullptr;
@@ -189,7 +217,7 @@ private:
 
     std::unique_ptr<GameEngine> engine_;
     Controls controls_{};
-    int talk_count_ = 0; // the mascot's next line
+    companion::MascotTalk talk_;
     int last_place_ = 10; // the place the last finished game took, 10 for none
     std::unique_ptr<ScoreKeeper> score_keeper_;
     platform::DesktopOverlay desk_text_;

@@ -2,6 +2,7 @@
 // and what the engine asks for is drawn, played and timed here.
 #include "pokan_window.h"
 #include "game_texts.h"
+#include "game/companion/companion_panel.h"
 #include "game/play/keypad_map.h"
 #include "game/play/mouse_cls.h"
 #include "game/scores/score_rules.h"
@@ -29,6 +30,7 @@ constexpr int kCell = MouseCls::kCell;
 
 void PokanWindow::start_click()
 {
+    gomibako_->mem_e(); // the system panel's clock stops
     open_end();
     timer5_.stop();
     mpkx_->hide();
@@ -83,7 +85,7 @@ void PokanWindow::act(Qt::MouseButton button, QPointF pos)
         return;
     }
     if (button == Qt::LeftButton) {
-        mouse_index(x, y);
+        iconmenu(mouse_index(x, y));
         return;
     }
     (button == Qt::RightButton ? menus_.sm : menus_.sm3)->popup(QCursor::pos());
@@ -247,23 +249,25 @@ void PokanWindow::set_mode_checks(int mode)
 
 void PokanWindow::close_panels()
 {
-    gomibako_->hide();
+    gomibako_->mem_e();
+    gomibako_->gomi_e();
 }
 
 void PokanWindow::show_idle_board()
 {
-    // The board rests with its empty holes; nothing of a game's cursor stays.
+    // The icon menu again; nothing of a game's cursor stays.
+    draw_icons();
     sync_board_cursor();
 }
 
 void PokanWindow::reset_talk()
 {
-    talk_count_ = 0;
+    talk_.reset();
 }
 
 void PokanWindow::show_title_plate()
 {
-    gomibako_->hide();
+    close_panels();
     mpkx_->show();
     mpkx_->raise();
     timer5_.start();

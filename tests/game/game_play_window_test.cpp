@@ -191,7 +191,11 @@ private slots:
         QCOMPARE(t.w->controls().board->cursor().shape(), Qt::ArrowCursor);
         QVERIFY(!t.w->menus().m_stop->isVisible());
         QVERIFY(!platform::is_topmost(t.w));
-        QCOMPARE(t.board_pixel(8), t.w->controls().form->surface().pixel(130 + 25, 212 + 25));
+        // The idle board is the icon menu again.
+        QVERIFY(t.board_pixel(8) != t.w->controls().form->surface().pixel(130 + 25, 212 + 25));
+        const QImage idle = t.w->controls().board->surface().image();
+        t.w->draw_icons();
+        QCOMPARE(t.w->controls().board->surface().image(), idle);
         QCOMPARE(t.h.sound.log.mid(t.h.sound.log.size() - 2), QStringList({"kirakira.wav stop", "kirakira.wav rewind"}));
         // Idle again: a left press on the board strikes nothing.
         QTest::mousePress(t.w->controls().board, Qt::LeftButton, {}, hole_centre(8));
@@ -235,8 +239,7 @@ private slots:
         Harness h;
         QVERIFY(h.prepare());
         SlowModalPrompt prompt(h.clock, h.prompt);
-        h.app = std::make_unique<GameApp>(GameServices{h.clock, h.random, h.sound, prompt}, h.paths,
-                                          PokanWindow::Options{});
+        h.app = std::make_unique<GameApp>(h.services(prompt), h.paths, PokanWindow::Options{});
         h.start();
         PokanWindow* w = h.app->main_window();
         w->open_end();

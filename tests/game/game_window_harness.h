@@ -2,7 +2,13 @@
 // A game in a program folder of its own, on a fake clock, with scripted answers.
 #include "game/core/game_app.h"
 #include "platform/atomic_file.h"
+#include "game/core/desktop_services.h"
 #include "platform/fakes/fake_clock.h"
+#include "platform/fakes/fake_system_info.h"
+#include "platform/fakes/fake_trash.h"
+#include "platform/fakes/recording_desktop_actions.h"
+#include "platform/fakes/recording_process_starter.h"
+#include "platform/fakes/recording_session_control.h"
 #include "platform/fakes/recording_sound.h"
 #include "platform/fakes/scripted_prompt.h"
 #include "platform/fakes/scripted_random.h"
@@ -36,12 +42,20 @@ struct Harness {
     platform::ScriptedRandom random{{0.1, 0.9, 0.5}};
     platform::RecordingSoundSystem sound;
     platform::ScriptedPrompt prompt;
+    platform::FakeSystemInfo system;
+    platform::FakeTrash trash;
+    platform::RecordingSessionControl session;
+    platform::RecordingDesktopActions actions;
+    platform::RecordingProcessStarter starter;
+    DesktopServices desktop{system, trash, session, actions, starter};
     GamePaths paths = GamePaths::in_folder(dir.path());
     std::unique_ptr<GameApp> app;
 
     bool prepare() { return copy_program_data(dir.path()); }
 
-    void make_app() { app = std::make_unique<GameApp>(GameServices{clock, random, sound, prompt}, paths, PokanWindow::Options{}); }
+    GameServices services(platform::Prompt& with_prompt) { return {clock, random, sound, with_prompt, desktop}; }
+    GameServices services() { return services(prompt); }
+    void make_app() { app = std::make_unique<GameApp>(services(), paths, PokanWindow::Options{}); }
 
     // Shows the splash and lets its second pass.
     void start()

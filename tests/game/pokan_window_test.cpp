@@ -200,8 +200,8 @@ private slots:
         h.start();
         PokanWindow* w = h.app->main_window();
         w->open_end();
-        QTest::mouseClick(w->controls().board, Qt::LeftButton, {}, QPoint(12, 34));
-        QCOMPARE(w->controls().mousec->text(), QString("click x y index12 34 0"));
+        QTest::mouseClick(w->controls().board, Qt::LeftButton, {}, QPoint(12, 84));
+        QCOMPARE(w->controls().mousec->text(), QString("click x y index12 84 3"));
         QTest::mouseClick(w->controls().board, Qt::LeftButton, {}, QPoint(100, 60));
         QCOMPARE(w->controls().mousec->text(), QString("click x y index100 60 -1"));
     }
@@ -262,7 +262,7 @@ private slots:
         QVERIFY(h.prepare());
         QDir(h.paths.wav_dir).removeRecursively();
         auto real_sound = platform::make_sdl_sound_system();
-        GameApp app(GameServices{h.clock, h.random, *real_sound, h.prompt}, h.paths, PokanWindow::Options{});
+        GameApp app(GameServices{h.clock, h.random, *real_sound, h.prompt, h.desktop}, h.paths, PokanWindow::Options{});
         QSignalSpy failed(&app, &GameApp::failed);
         app.show_logo();
         h.clock.advance(1000);
