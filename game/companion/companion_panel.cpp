@@ -53,7 +53,11 @@ CompanionPanel::CompanionPanel(QWidget* parent, platform::SystemInfo& system, co
     }
     c.pasttime[0] = label(this, companion::texts::kUptimeCaption, QRect(8, 240, 73, 17), font_);
     c.pasttime[1] = label(this, QString(), QRect(72, 240, 89, 17), font_);
-    c.ntime = label(this, QString(), QRect(8, 256, 130, 25), font_);
+    // Date, time and weekday on two lines beside 戻る, so that the weekday is not hidden under it.
+    QFont small = font_;
+    small.setPointSize(8);
+    c.ntime = label(this, QString(), QRect(8, 254, 126, 30), small);
+    c.ntime->setWordWrap(true);
     for (int i = 0; i < companion::TrashPanel::kLines; ++i) {
         c.gomilabel[i] = label(this, QString(), QRect(72, 112 + 20 * i, 120, 15), font_);
         c.gomilabel[i]->setStyleSheet(kFigureStyle);
