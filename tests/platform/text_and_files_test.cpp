@@ -1,5 +1,6 @@
 #include "platform/atomic_file.h"
 #include "platform/clock.h"
+#include "platform/regular_file.h"
 #include "platform/text_codec.h"
 #include <QDir>
 #include <QFile>
@@ -103,6 +104,28 @@ TEST(AtomicFile, MissingFolderFails)
     EXPECT_FALSE(error.isEmpty());
     QByteArray back;
     EXPECT_FALSE(read_whole_file("/nonexistent-folder-xyz/file", &back));
+}
+
+TEST(RegularFile, ReadsFilesAndRefusesEverythingElse)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("diary.txt");
+    ASSERT_TRUE(write_file_atomically(path, "a\r\nb"));
+    QByteArray bytes;
+    QString error;
+    ASSERT_TRUE(read_regular_file(path, &bytes, &error));
+    EXPECT_EQ(bytes, "a\r\nb");
+    ASSERT_TRUE(QFile::link(path, dir.filePath("link.txt")));
+    EXPECT_TRUE(read_regular_file(dir.filePath("link.txt"), &bytes));
+    EXPECT_EQ(bytes, "a\r\nb");
+
+    for (const QString& other : {dir.path(), QString("/dev/zero"), dir.filePath("missing.txt")}) {
+        bytes = "kept";
+        error.clear();
+        EXPECT_FALSE(read_regular_file(other, &bytes, &error)) << other.toStdString();
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(bytes, "kept");
+    }
 }
 
 TEST(ClockDifference, SurvivesTheWrap)
