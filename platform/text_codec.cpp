@@ -94,7 +94,7 @@ void encode_piece(QStringView text, QByteArray& out, QString* lost)
     }
     qsizetype half = text.size() / 2;
     if (text[half].isLowSurrogate() && text[half - 1].isHighSurrogate())
-        --half;
+        ++half; // never inside a pair; three or more units leave both halves non-empty
     encode_piece(text.first(half), out, lost);
     encode_piece(text.sliced(half), out, lost);
 }

@@ -27,6 +27,16 @@ TEST(Cp932, UnencodableBecomesQuestionMarkAndIsReported)
     lost = "stale";
     EXPECT_EQ(encode_cp932(QString::fromUtf8("日記"), &lost), QByteArray::fromHex("93fa8b4c"));
     EXPECT_EQ(lost, QString());
+    // Wherever the pairs of an emoji fall.
+    const std::pair<const char*, QByteArray> cases[] = {{"😀x", "?x"},
+                                                        {"x😀", "x?"},
+                                                        {"😀😀x", "??x"},
+                                                        {"x😀😀", "x??"},
+                                                        {"日😀記😀😀", QByteArray::fromHex("93fa3f8b4c3f3f")}};
+    for (const auto& [text, bytes] : cases) {
+        EXPECT_EQ(encode_cp932(QString::fromUtf8(text), &lost), bytes) << text;
+        EXPECT_EQ(lost, QString::fromUtf8("😀").repeated(bytes.count('?'))) << text;
+    }
     // A lone surrogate has no form anywhere.
     EXPECT_EQ(encode_cp932(QString(QChar(0xD800)) + "x", &lost), QByteArray("?x"));
     EXPECT_EQ(lost.size(), 1);
