@@ -1,4 +1,5 @@
 #pragma once
+#include "TextFileRules.h"
 #include <QString>
 
 // What the file commands see of the main window: the text area and the path box.
@@ -12,4 +13,7 @@ public:
     // Changed since it was last loaded, saved or cleared.
     virtual bool is_modified() const = 0;
     virtual void set_modified(bool modified) = 0;
+    // The encoding the text came in and is saved in; the window shows it.
+    virtual TextEncoding encoding() const = 0;
+    virtual void set_encoding(TextEncoding encoding) = 0;
 };

@@ -2,6 +2,7 @@
 #include "NewTextDecision.h"
 #include "TextFileRules.h"
 #include "platform/atomic_file.h"
+#include "platform/regular_file.h"
 #include <QFileInfo>
 
 using platform::Prompt;
@@ -15,12 +16,15 @@ FileCommands::FileCommands(EditorView& view, Prompt& prompt, platform::FileDialo
 
 bool FileCommands::load_text_file(const QString& path)
 {
+    // Only a regular file: a FIFO or a device would wait for ever or never end.
     QByteArray bytes;
-    if (path.isEmpty() || QFileInfo(path).isDir() || !platform::read_whole_file(path, &bytes)) {
+    if (path.isEmpty() || !platform::read_regular_file(path, &bytes)) {
         prompt_.inform(kReadError, kAppTitle);
         return false;
     }
-    view_.set_text(TextFileRules::decode_file(bytes));
+    const TextEncoding encoding = TextFileRules::detect_encoding(bytes);
+    view_.set_text(TextFileRules::decode_file(bytes, encoding));
+    view_.set_encoding(encoding);
     view_.set_modified(false);
     return true;
 }
@@ -47,12 +51,51 @@ bool FileCommands::open_with_dialog()
 
 bool FileCommands::write_text(const QString& path)
 {
-    if (path.isEmpty() || !platform::write_file_atomically(path, TextFileRules::encode_file(view_.text()))) {
+    if (path.isEmpty()) {
         prompt_.inform(kWriteError, kAppTitle);
         return false;
     }
+    const QString text = view_.text();
+    TextEncoding encoding = view_.encoding();
+    QString lost;
+    QByteArray bytes = TextFileRules::encode_file(text, encoding, &lost);
+    if (!lost.isEmpty()) {
+        // Asked before anything is written: keep them in UTF-8, let them go, or stop.
+        switch (prompt_.ask(unencodable_question(lost), kTitle, Prompt::Buttons::YesNoCancel, Prompt::Icon::Warning)) {
+        case Prompt::kYes:
+            encoding = TextEncoding::Utf8;
+            bytes = TextFileRules::encode_file(text, encoding);
+            break;
+        case Prompt::kNo:
+            break;
+        default:
+            return false;
+        }
+    }
+    if (!platform::write_file_atomically(path, bytes)) {
+        prompt_.inform(kWriteError, kAppTitle);
+        return false;
+    }
+    view_.set_encoding(encoding);
     view_.set_modified(false);
     return true;
+}
+
+QString FileCommands::unencodable_question(const QString& lost)
+{
+    constexpr int kShown = 10;
+    QStringList shown;
+    for (const char32_t c : lost.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (!shown.contains(one))
+            shown << one;
+    }
+    const bool more = shown.size() > kShown;
+    return QStringLiteral("次の文字は Shift_JIS (CP932) で保存できません。\r\n%1%2\r\n\r\n"
+                          "はい: UTF-8 で保存します\r\n"
+                          "いいえ: 「?」に置き換えて保存します\r\n"
+                          "キャンセル: 保存しません")
+        .arg(shown.mid(0, kShown).join(QLatin1Char(' ')), more ? QStringLiteral(" …") : QString());
 }
 
 bool FileCommands::overwrite_save()
@@ -117,6 +160,7 @@ bool FileCommands::settle_unsaved(After after)
     if (after == After::Clear) {
         view_.set_text(QString());
         view_.set_path(QString());
+        view_.set_encoding(TextEncoding::Cp932);
         view_.set_modified(false);
     }
     return true;
@@ -134,18 +178,19 @@ bool FileCommands::query_close()
     return settle_unsaved(After::Close);
 }
 
-QString FileCommands::info_text(Version v)
+QString FileCommands::info_text(Version v, TextEncoding encoding)
 {
     return QStringList{QStringLiteral("メモルー 2k"),
                        QStringLiteral("Releace Version :%1.%2.%3").arg(v.major).arg(v.minor).arg(v.revision),
                        QStringLiteral("zorvik/nabelune"), QStringLiteral("ゾルヴィク『ナベルネ』"),
-                       QStringLiteral("at 2000")}
+                       QStringLiteral("at 2000"), QString(),
+                       QStringLiteral("文字コード: ") + TextFileRules::encoding_name(encoding)}
         .join(QLatin1String("\r\n"));
 }
 
 void FileCommands::m_info()
 {
-    scratch_ = QString::number(prompt_.ask(info_text(version_), kTitle, Prompt::Buttons::Ok));
+    scratch_ = QString::number(prompt_.ask(info_text(version_, view_.encoding()), kTitle, Prompt::Buttons::Ok));
 }
 
 bool FileCommands::m_rireki()

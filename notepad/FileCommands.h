@@ -38,7 +38,10 @@ public:
     bool query_close();
 
     QString scratch() const { return scratch_; }
-    static QString info_text(Version v);
+    static QString info_text(Version v, TextEncoding encoding);
+    // The question before a CP932 save that would lose `lost` (the characters
+    // without a CP932 code, in text order, repeats allowed).
+    static QString unencodable_question(const QString& lost);
 
 private:
     bool write_text(const QString& path);

@@ -1,11 +1,12 @@
 #include "MF.h"
 #include "FontSizeRule.h"
 #include "Setting.h"
+#include "pick_list.h"
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
@@ -42,10 +43,8 @@ MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir
     read = button(face, "read", QStringLiteral("読み出し"), 144);
     save_cb = button(face, "save_cb", QStringLiteral("保存"), 216);
 
-    f_sizeCB = new QComboBox(face);
+    f_sizeCB = new PickList(face);
     f_sizeCB->setObjectName(QStringLiteral("f_sizeCB"));
-    f_sizeCB->setEditable(true);
-    f_sizeCB->setInsertPolicy(QComboBox::NoInsert);
     f_sizeCB->setGeometry(0, 32, 57, 25);
 
     read_path = new QLineEdit(face);
@@ -61,6 +60,7 @@ MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setGeometry(0, 56, 353, 225);
     memo->setFont(QFont(QStringLiteral("IPAPGothic"), 9)); // the list says 10, the text starts smaller
+    memo->installEventFilter(this);
 
     face->installEventFilter(this);
     build_menu();
@@ -79,8 +79,8 @@ MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir
         f_sizeCB->addItem(QString::number(size));
     f_sizeCB->setEditText(QStringLiteral("10"));
     f_sizeCB->setToolTip(QStringLiteral("フォントのサイズ"));
-    connect(f_sizeCB, &QComboBox::activated, this, [this] { f_sizeCB_Click(); });
-    connect(f_sizeCB->lineEdit(), &QLineEdit::returnPressed, this, [this] { f_sizeCB_Click(); });
+    // A typed size applies nothing until it is picked from the list.
+    connect(f_sizeCB, &PickList::picked, this, [this] { f_sizeCB_Click(); });
 
     // The settings window sets the text area's colours from its file.
     setting_ = new Setting(memo, prompt, app_dir, this);
@@ -101,18 +101,23 @@ QString MF::caption()
 
 void MF::build_menu()
 {
-    auto add = [this](QMenu* menu, const char* name, const QString& caption, auto&& slot) {
+    auto add = [this](QMenu* menu, const char* name, const QString& caption, auto&& slot,
+                      const QKeySequence& keys = {}) {
         QAction* a = menu->addAction(caption);
         a->setObjectName(QLatin1String(name));
+        a->setShortcut(keys);
         connect(a, &QAction::triggered, this, slot);
         return a;
     };
     QMenu* m_file = menuBar()->addMenu(QStringLiteral("ファイル"));
     m_file->setObjectName(QStringLiteral("m_file"));
-    add(m_file, "m_new", QStringLiteral("新規作成"), [this] { commands_->m_new(); });
-    add(m_file, "m_fopen", QStringLiteral("ファイルを開く"), [this] { commands_->open_with_dialog(); });
-    add(m_file, "m_f_name_save", QStringLiteral("名前を付けて保存"), [this] { commands_->save_as(); });
-    add(m_file, "m_save_samefile", QStringLiteral("上書保存"), [this] { commands_->overwrite_save(); });
+    add(m_file, "m_new", QStringLiteral("新規作成"), [this] { commands_->m_new(); }, Qt::CTRL | Qt::Key_N);
+    add(m_file, "m_fopen", QStringLiteral("ファイルを開く"), [this] { commands_->open_with_dialog(); },
+        Qt::CTRL | Qt::Key_O);
+    add(m_file, "m_f_name_save", QStringLiteral("名前を付けて保存"), [this] { commands_->save_as(); },
+        Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    add(m_file, "m_save_samefile", QStringLiteral("上書保存"), [this] { commands_->overwrite_save(); },
+        Qt::CTRL | Qt::Key_S);
     m_file->addSeparator()->setObjectName(QStringLiteral("bar"));
     add(m_file, "m_set", QStringLiteral("設定"), [this] {
         setting_->show();
@@ -163,6 +168,18 @@ bool MF::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == face && event->type() == QEvent::Resize)
         layout_controls();
+    if (watched == memo && event->type() == QEvent::KeyPress) {
+        // Shift+Enter would put a line separator of its own into the text area,
+        // which is saved as a lone LF: a typed line break is a line like any other.
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & Qt::ShiftModifier)) {
+            QKeyEvent plain(QEvent::KeyPress, key->key(), key->modifiers() & ~Qt::ShiftModifier, key->text(),
+                            key->isAutoRepeat(), ushort(key->count()));
+            QCoreApplication::sendEvent(memo, &plain);
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -255,6 +272,13 @@ bool MF::is_modified() const
 void MF::set_modified(bool modified)
 {
     memo->document()->setModified(modified);
+}
+
+void MF::set_encoding(TextEncoding encoding)
+{
+    // The classic caption for the classic encoding; a UTF-8 text says so at its end.
+    encoding_ = encoding;
+    setWindowTitle(encoding == TextEncoding::Cp932 ? caption() : caption() + QStringLiteral(" [UTF-8]"));
 }
 
 void MF::closeEvent(QCloseEvent* event)

@@ -6,7 +6,7 @@
 #include <memory>
 
 class QAction;
-class QComboBox;
+class PickList;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -35,6 +35,8 @@ public:
     void set_path(const QString& path) override;
     bool is_modified() const override;
     void set_modified(bool modified) override;
+    TextEncoding encoding() const override { return encoding_; }
+    void set_encoding(TextEncoding encoding) override;
 
     // Text in the edit control's form (CR LF) to and from the text area's.
     static QString to_display(const QString& crlf_text);
@@ -55,9 +57,10 @@ private:
     QPushButton* write = nullptr;
     QPushButton* read = nullptr;
     QPushButton* save_cb = nullptr;
-    QComboBox* f_sizeCB = nullptr;
+    PickList* f_sizeCB = nullptr;
     QLineEdit* read_path = nullptr;
     QPlainTextEdit* memo = nullptr;
     Setting* setting_ = nullptr;
     std::unique_ptr<FileCommands> commands_;
+    TextEncoding encoding_ = TextEncoding::Cp932;
 };

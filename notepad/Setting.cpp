@@ -1,4 +1,5 @@
 #include "Setting.h"
+#include "pick_list.h"
 #include "platform/atomic_file.h"
 #include "platform/prompt.h"
 #include <QComboBox>
@@ -101,22 +102,21 @@ Setting::Setting(QPlainTextEdit* memo, platform::Prompt& prompt, QString app_dir
     connect(CancelButton, &QPushButton::clicked, this, &QWidget::hide);
     connect(initiarizeCom, &QPushButton::clicked, this,
             [this] { prompt_.inform(QStringLiteral("意味ナシ"), QStringLiteral("武器屋")); });
-    for (QComboBox* list : {rCB, gCB, bCB})
-        connect(list, &QComboBox::activated, this, &Setting::apply_text_color);
-    for (QComboBox* list : {rbcCB, gbcCB, bbcCB})
-        connect(list, &QComboBox::activated, this, &Setting::apply_back_color);
+    // Only a pick applies a colour; a typed value waits for 保存 or OK.
+    for (PickList* list : {rCB, gCB, bCB})
+        connect(list, &PickList::picked, this, &Setting::apply_text_color);
+    for (PickList* list : {rbcCB, gbcCB, bbcCB})
+        connect(list, &PickList::picked, this, &Setting::apply_back_color);
 
     // The lists are filled before the stored values go in, so that filling
     // them does not overwrite the values shown.
     read_set();
 }
 
-QComboBox* Setting::color_list(const char* name, int left, int top)
+PickList* Setting::color_list(const char* name, int left, int top)
 {
-    auto* list = new QComboBox(this);
+    auto* list = new PickList(this);
     list->setObjectName(QLatin1String(name));
-    list->setEditable(true);
-    list->setInsertPolicy(QComboBox::NoInsert);
     list->setGeometry(left, top, 49, 22);
     list->setMaxVisibleItems(16);
     for (int t = 0; t <= 255; ++t)

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QComboBox;
+class PickList;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -39,7 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QComboBox* color_list(const char* name, int left, int top);
+    PickList* color_list(const char* name, int left, int top);
     QWidget* swatch(const char* name, int top, const QString& tip);
     void show_color(QWidget* swatch, const QColor& color);
     void apply_color(QPalette::ColorRole role, const QColor& color, QWidget* swatch);
@@ -54,12 +55,12 @@ private:
     QLabel* help_lab = nullptr;
     QLabel* no = nullptr;
     QWidget* pic[2] = {nullptr, nullptr};
-    QComboBox* rCB = nullptr;
-    QComboBox* gCB = nullptr;
-    QComboBox* bCB = nullptr;
-    QComboBox* rbcCB = nullptr;
-    QComboBox* gbcCB = nullptr;
-    QComboBox* bbcCB = nullptr;
+    PickList* rCB = nullptr;
+    PickList* gCB = nullptr;
+    PickList* bCB = nullptr;
+    PickList* rbcCB = nullptr;
+    PickList* gbcCB = nullptr;
+    PickList* bbcCB = nullptr;
     QLabel* choice_no = nullptr;
     QPushButton* save_setting = nullptr;
     QPushButton* initiarizeCom = nullptr;

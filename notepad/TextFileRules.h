@@ -3,6 +3,10 @@
 #include <QString>
 #include <cstdint>
 
+// The encodings a diary is kept in: the classic CP932, and UTF-8 for files that
+// already are UTF-8 (with or without the byte order mark, which is kept).
+enum class TextEncoding { Cp932, Utf8, Utf8Bom };
+
 // How the notepad turns file bytes into its text and back.
 // The text is kept with CR LF line ends, as the edit control holds it.
 class TextFileRules {
@@ -10,12 +14,20 @@ public:
     // Files above this many bytes are not opened through the Open dialog.
     static constexpr int64_t kOpenLimit = 32000;
 
-    // CP932 bytes to text: a line ends at CR or CR LF (a lone LF stays in the
-    // line) and every line, the last one too, gets CR LF.
-    static QString decode_file(const QByteArray& bytes);
+    // UTF-8 when the bytes start with a UTF-8 byte order mark, or are valid
+    // UTF-8 holding at least one non-ASCII character; CP932 otherwise.
+    static TextEncoding detect_encoding(const QByteArray& bytes);
+    static QString encoding_name(TextEncoding encoding);
 
-    // Text to the bytes written: CP932, then one more CR LF.
-    static QByteArray encode_file(const QString& text);
+    // File bytes to text: a line ends at CR or CR LF (a lone LF stays in the
+    // line) and every line, the last one too, gets CR LF. A byte order mark is
+    // not part of the text.
+    static QString decode_file(const QByteArray& bytes, TextEncoding encoding = TextEncoding::Cp932);
+
+    // Text to the bytes written, then one more CR LF. In CP932 a character that
+    // has no code there becomes "?"; `lost` (when given) receives each of them.
+    static QByteArray encode_file(const QString& text, TextEncoding encoding = TextEncoding::Cp932,
+                                  QString* lost = nullptr);
 
     static bool fits_open_limit(int64_t size) { return size <= kOpenLimit; }
 

@@ -11,20 +11,24 @@
 
 namespace {
 
-QByteArray diary_bytes()
+// A diary of `size` bytes in CP932, or in UTF-8.
+QByteArray diary_bytes(bool utf8 = false, int size = 32000)
 {
     const QString line = QString::fromUtf8("きょうはミポと海へ行きました。波がざぶーん、アザラシがぷかぷか。～楽しかった！");
     QByteArray out;
     int day = 1;
-    while (out.size() < 32000) {
-        out += platform::encode_cp932(QString::number(day++) + QString::fromUtf8("日目 ") + line) + "\r\n";
+    while (out.size() < size) {
+        const QString text = QString::number(day++) + QString::fromUtf8("日目 ") + line;
+        out += (utf8 ? text.toUtf8() : platform::encode_cp932(text)) + "\r\n";
     }
-    return out.left(32000);
+    // Cut at a line end, so that the UTF-8 stays whole.
+    return out.left(out.lastIndexOf("\r\n", size - 2) + 2);
 }
 
 struct Fixture {
     QTemporaryDir dir;
     QString path = dir.filePath("diary.txt");
+    QString utf8_path = dir.filePath("utf8.txt");
     platform::ScriptedPrompt prompt;
     platform::ScriptedFileDialogs dialogs;
     MF window{prompt, dialogs, dir.path() + "/", [] {}};
@@ -33,6 +37,9 @@ struct Fixture {
         QFile f(path);
         f.open(QIODevice::WriteOnly);
         f.write(diary_bytes());
+        QFile u(utf8_path);
+        u.open(QIODevice::WriteOnly);
+        u.write(diary_bytes(true));
     }
 };
 
@@ -50,6 +57,17 @@ void BM_OpenDiaryIntoTextArea(benchmark::State& state)
 }
 BENCHMARK(BM_OpenDiaryIntoTextArea)->Unit(benchmark::kMillisecond);
 
+void BM_OpenUtf8DiaryIntoTextArea(benchmark::State& state)
+{
+    for (auto _ : state) {
+        fixture->dialogs.answer(fixture->utf8_path);
+        if (!fixture->window.commands().open_with_dialog())
+            state.SkipWithError("open failed");
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_OpenUtf8DiaryIntoTextArea)->Unit(benchmark::kMillisecond);
+
 void BM_DecodeDiaryOnly(benchmark::State& state)
 {
     const QByteArray bytes = diary_bytes();
@@ -58,6 +76,19 @@ void BM_DecodeDiaryOnly(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
 }
 BENCHMARK(BM_DecodeDiaryOnly)->Unit(benchmark::kMicrosecond);
+
+// Encoding a full diary with 0, 1 or 100 characters that CP932 lacks.
+void BM_EncodeDiaryWithUnencodable(benchmark::State& state)
+{
+    QString text = TextFileRules::decode_file(diary_bytes());
+    const qsizetype step = text.size() / (state.range(0) + 1);
+    for (int64_t i = state.range(0); i >= 1; --i)
+        text.insert(i * step, QString::fromUtf8("😀"));
+    QString lost;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TextFileRules::encode_file(text, TextEncoding::Cp932, &lost));
+}
+BENCHMARK(BM_EncodeDiaryWithUnencodable)->Arg(0)->Arg(1)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 void BM_SaveDiary(benchmark::State& state)
 {

@@ -13,12 +13,15 @@ namespace {
 struct FakeView final : EditorView {
     QString text_, path_;
     bool modified_ = false;
+    TextEncoding encoding_ = TextEncoding::Cp932;
     QString text() const override { return text_; }
     void set_text(const QString& t) override { text_ = t; }
     QString path() const override { return path_; }
     void set_path(const QString& p) override { path_ = p; }
     bool is_modified() const override { return modified_; }
     void set_modified(bool m) override { modified_ = m; }
+    TextEncoding encoding() const override { return encoding_; }
+    void set_encoding(TextEncoding e) override { encoding_ = e; }
 };
 
 QByteArray bytes_of(const QString& path)
@@ -227,12 +230,94 @@ TEST_F(FileCommandsTest, HistoryLoadsWithoutNamingTheUsersFile)
     EXPECT_EQ(bytes_of(file("mine.txt")), "my diary");
 }
 
-TEST_F(FileCommandsTest, InformationBoxHasFiveLines)
+TEST_F(FileCommandsTest, InformationBoxHasFiveLinesAndTheEncoding)
 {
     cmd.m_info();
     ASSERT_EQ(prompt.asked.size(), 1);
     EXPECT_EQ(prompt.asked[0].title, "メモルー");
-    EXPECT_EQ(prompt.asked[0].text,
-              "メモルー 2k\r\nReleace Version :1.0.4\r\nzorvik/nabelune\r\nゾルヴィク『ナベルネ』\r\nat 2000");
+    EXPECT_EQ(prompt.asked[0].text, "メモルー 2k\r\nReleace Version :1.0.4\r\nzorvik/nabelune\r\nゾルヴィク『ナベルネ』\r\n"
+                                    "at 2000\r\n\r\n文字コード: Shift_JIS (CP932)");
     EXPECT_EQ(cmd.scratch(), "1");
+    view.encoding_ = TextEncoding::Utf8Bom;
+    cmd.m_info();
+    EXPECT_TRUE(prompt.asked[1].text.endsWith("文字コード: UTF-8 (BOM付き)"));
+}
+
+TEST_F(FileCommandsTest, Utf8FilesComeBackInUtf8AndEveryOtherInCp932)
+{
+    const QByteArray utf8 = QString::fromUtf8("きょうは\r\n晴れ\nのち雨").toUtf8();
+    const QByteArray bom = QByteArray("\xef\xbb\xbf") + "plain\r\n";
+    const QByteArray cp932 = QByteArray::fromHex("93fa8b4c") + "\r\n";
+    put(file("u.txt"), utf8);
+    put(file("b.txt"), bom);
+    put(file("c.txt"), cp932);
+
+    view.path_ = file("u.txt");
+    ASSERT_TRUE(cmd.load_text_file(view.path_));
+    EXPECT_EQ(view.text_, QString::fromUtf8("きょうは\r\n晴れ\nのち雨\r\n"));
+    EXPECT_EQ(view.encoding_, TextEncoding::Utf8);
+    prompt.answer(Prompt::kYes);
+    ASSERT_TRUE(cmd.overwrite_save());
+    EXPECT_EQ(bytes_of(file("u.txt")), utf8 + "\r\n\r\n");
+
+    ASSERT_TRUE(cmd.load_text_file(file("b.txt")));
+    EXPECT_EQ(view.text_, "plain\r\n"); // the mark is not text
+    EXPECT_EQ(view.encoding_, TextEncoding::Utf8Bom);
+    dialogs.answer(file("b2.txt"));
+    ASSERT_TRUE(cmd.save_as());
+    EXPECT_EQ(bytes_of(file("b2.txt")), bom + "\r\n");
+
+    ASSERT_TRUE(cmd.load_text_file(file("c.txt")));
+    EXPECT_EQ(view.text_, QString::fromUtf8("日記\r\n"));
+    EXPECT_EQ(view.encoding_, TextEncoding::Cp932);
+
+    // The size limit is the file's bytes: 10700 characters of 3 bytes each do not open.
+    put(file("long.txt"), QString(10700, QChar(0x3042)).toUtf8());
+    dialogs.answer(file("long.txt"));
+    EXPECT_FALSE(cmd.open_with_dialog());
+    EXPECT_EQ(prompt.asked.last().text, "ファイルが大きすぎます。32KBまで対応。");
+}
+
+TEST_F(FileCommandsTest, CharactersWithoutACp932CodeAreAskedAboutBeforeWriting)
+{
+    view.text_ = QString::fromUtf8("海😀と〜♨😀\r\n");
+    view.path_ = file("e.txt");
+
+    EXPECT_FALSE(cmd.overwrite_save()); // unscripted: Cancel
+    EXPECT_FALSE(QFile::exists(file("e.txt")));
+    ASSERT_EQ(prompt.asked.size(), 1);
+    EXPECT_EQ(prompt.asked[0].buttons, Prompt::Buttons::YesNoCancel);
+    EXPECT_TRUE(prompt.asked[0].text.contains(QString::fromUtf8("\r\n😀 ♨\r\n"))) << prompt.asked[0].text.toStdString();
+
+    prompt.answer(Prompt::kNo); // as "?"
+    view.modified_ = true;
+    EXPECT_TRUE(cmd.overwrite_save());
+    EXPECT_EQ(bytes_of(file("e.txt")), QByteArray::fromHex("8a43") + "?" + QByteArray::fromHex("82c68160") + "??\r\n\r\n");
+    EXPECT_EQ(view.encoding_, TextEncoding::Cp932);
+    EXPECT_FALSE(view.modified_);
+
+    prompt.answer(Prompt::kYes); // overwrite
+    prompt.answer(Prompt::kYes); // in UTF-8
+    EXPECT_TRUE(cmd.overwrite_save());
+    EXPECT_EQ(bytes_of(file("e.txt")), QString::fromUtf8("海😀と〜♨😀\r\n\r\n").toUtf8());
+    EXPECT_EQ(view.encoding_, TextEncoding::Utf8);
+    const int asked = prompt.asked.size();
+    prompt.answer(Prompt::kYes);
+    EXPECT_TRUE(cmd.overwrite_save()); // UTF-8 from now on: nothing more to ask
+    EXPECT_EQ(prompt.asked.size(), asked + 1);
+
+    // New text starts in CP932 again.
+    prompt.answer(Prompt::kNo);
+    EXPECT_TRUE(cmd.m_new());
+    EXPECT_EQ(view.encoding_, TextEncoding::Cp932);
+}
+
+TEST_F(FileCommandsTest, UnencodableQuestionNamesEachCharacterOnce)
+{
+    const QString q = FileCommands::unencodable_question(QString::fromUtf8("😀♨😀"));
+    EXPECT_TRUE(q.contains(QString::fromUtf8("\r\n😀 ♨\r\n"))) << q.toStdString();
+    QString many;
+    for (char32_t c = 0x1F600; c < 0x1F60C; ++c)
+        many += QString::fromUcs4(&c, 1);
+    EXPECT_TRUE(FileCommands::unencodable_question(many).contains(QString::fromUtf8(" …\r\n")));
 }

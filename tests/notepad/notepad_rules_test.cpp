@@ -30,6 +30,37 @@ TEST(TextFileRules, ReadsAndWritesCp932)
     EXPECT_EQ(TextFileRules::encode_file(QString()), QByteArray("\r\n"));
 }
 
+TEST(TextFileRules, Utf8IsTakenOnlyWhenItIsUtf8WithSomethingBeyondAscii)
+{
+    using E = TextEncoding;
+    EXPECT_EQ(TextFileRules::detect_encoding(QString::fromUtf8("日記 ～ 😀").toUtf8()), E::Utf8);
+    EXPECT_EQ(TextFileRules::detect_encoding("\xef\xbb\xbf"), E::Utf8Bom);
+    EXPECT_EQ(TextFileRules::detect_encoding("\xef\xbb\xbf" "ascii"), E::Utf8Bom);
+    EXPECT_EQ(TextFileRules::detect_encoding("only ascii\r\n"), E::Cp932);
+    EXPECT_EQ(TextFileRules::detect_encoding(""), E::Cp932);
+    EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex("93fa8b4c82cd90b282ea")), E::Cp932); // 日記は晴れ
+    // Not UTF-8: overlong, a surrogate, beyond U+10FFFF, cut off, a stray continuation.
+    for (const char* hex : {"c0af", "e08080", "eda080", "f4908080", "e381", "80", "f880808080"})
+        EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Cp932) << hex;
+    for (const char* hex : {"c2a2", "e0a080", "ed9fbf", "f0908080", "f48fbfbf", "efbfbd"})
+        EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Utf8) << hex;
+}
+
+TEST(TextFileRules, Utf8KeepsItsBytesAndLineRules)
+{
+    const QByteArray file = QByteArray("\xef\xbb\xbf") + QString::fromUtf8("一\r\n二\n三\rx").toUtf8();
+    const QString text = TextFileRules::decode_file(file, TextEncoding::Utf8Bom);
+    EXPECT_EQ(text, QString::fromUtf8("一\r\n二\n三\r\nx\r\n"));
+    EXPECT_EQ(TextFileRules::encode_file(text, TextEncoding::Utf8Bom),
+              QByteArray("\xef\xbb\xbf") + QString::fromUtf8("一\r\n二\n三\r\nx\r\n\r\n").toUtf8());
+    QString lost = "stale";
+    EXPECT_EQ(TextFileRules::encode_file(QString::fromUtf8("😀"), TextEncoding::Utf8, &lost),
+              QByteArray("\xf0\x9f\x98\x80\r\n"));
+    EXPECT_TRUE(lost.isEmpty());
+    EXPECT_EQ(TextFileRules::encode_file(QString::fromUtf8("😀"), TextEncoding::Cp932, &lost), QByteArray("?\r\n"));
+    EXPECT_EQ(lost, QString::fromUtf8("😀"));
+}
+
 TEST(TextFileRules, OpenLimitIs32000Bytes)
 {
     EXPECT_TRUE(TextFileRules::fits_open_limit(0));

@@ -2,7 +2,9 @@
 #include "Setting.h"
 #include "platform/fakes/scripted_file_dialogs.h"
 #include "platform/fakes/scripted_prompt.h"
+#include <QAbstractItemView>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -11,7 +13,12 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using platform::Prompt;
@@ -56,6 +63,64 @@ struct Notepad {
         QTest::keyClick(l, Qt::Key_Down);
     }
 };
+
+// Should a reader open the FIFO at `path` and wait there, this writes "blocked"
+// into it, so that a faulty read ends (with that text) instead of hanging.
+class FifoUnblocker {
+public:
+    explicit FifoUnblocker(QByteArray path) : path_(std::move(path)), thread_([this] { run(); }) {}
+    ~FifoUnblocker()
+    {
+        done_ = true;
+        thread_.join();
+    }
+
+private:
+    void run()
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        while (!done_ && std::chrono::steady_clock::now() < deadline) {
+            const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK); // fails while no reader waits
+            if (fd >= 0) {
+                [[maybe_unused]] auto n = ::write(fd, "blocked", 7);
+                ::close(fd);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+    QByteArray path_;
+    std::atomic<bool> done_{false};
+    std::thread thread_;
+};
+
+// Shows the window, makes it active and clicks into `target`, as a user starts
+// typing; true once the focus sits in `owner` (the widget that takes the keys).
+bool focus_by_click(QWidget* window, QWidget* target, QWidget* owner = nullptr)
+{
+    owner = owner ? owner : target;
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, target->height() / 2));
+    return QTest::qWaitFor([&] {
+        QWidget* f = QApplication::focusWidget();
+        return f && (f == owner || owner->isAncestorOf(f));
+    });
+}
+
+// Clicks into the text area.
+bool focus_text_area(MF* window)
+{
+    return focus_by_click(window, window->memo_area()->viewport(), window->memo_area());
+}
+
+void type_into_focus(const QString& text)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier); // select what is there
+    QTest::keyClicks(QApplication::focusWidget(), text);
+}
 
 } // namespace
 
@@ -175,11 +240,181 @@ private slots:
         sizes->setCurrentIndex(19);
         QTest::keyClick(sizes, Qt::Key_Down); // picks "30"
         QCOMPARE(n.window->memo_area()->font().pointSizeF(), 30.0);
-        sizes->lineEdit()->selectAll();
-        QTest::keyClicks(sizes->lineEdit(), "45");
-        QTest::keyClick(sizes->lineEdit(), Qt::Key_Return);
-        QCOMPARE(sizes->currentText(), QString("10"));
-        QCOMPARE(n.window->memo_area()->font().pointSizeF(), 10.0);
+        QTest::keyClick(sizes, Qt::Key_Up); // picks "29"
+        QCOMPARE(n.window->memo_area()->font().pointSizeF(), 29.0);
+    }
+
+    void typed_sizes_and_colours_wait_for_a_pick_from_the_list()
+    {
+        Notepad n(app_dir());
+        auto* sizes = n.find<QComboBox>("f_sizeCB");
+        const qreal points = n.window->memo_area()->font().pointSizeF();
+        QVERIFY(focus_by_click(n.window.get(), sizes));
+        type_into_focus("25");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(!sizes->hasFocus()); // the focus really moved on
+        QCOMPARE(n.window->memo_area()->font().pointSizeF(), points);
+        QVERIFY(focus_by_click(n.window.get(), sizes));
+        type_into_focus("20");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(n.window->memo_area()->font().pointSizeF(), points);
+
+        n.menu("m_set");
+        Setting* s = n.window->settings_window();
+        QComboBox* red = n.list("rCB");
+        QVERIFY(focus_by_click(s, red));
+        type_into_focus("10");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(!red->hasFocus());
+        QCOMPARE(n.text_color(), QColor(0, 0, 0));
+        QCOMPARE(s->findChild<QWidget*>("pic0")->palette().color(QPalette::Window), QColor(0, 0, 0));
+        QVERIFY(focus_by_click(s, red));
+        type_into_focus("30");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(n.text_color(), QColor(0, 0, 0));
+
+        // The list's own keys still pick, from the item the typing landed on.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(n.text_color(), QColor(31, 0, 0));
+        QVERIFY(focus_by_click(n.window.get(), sizes));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(n.window->memo_area()->font().pointSizeF(), 21.0);
+        // A typed value is still what 保存 stores.
+        QVERIFY(focus_by_click(s, red));
+        type_into_focus("77");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        n.settings_click("save_setting");
+        QCOMPARE(bytes_of(file("mlz_config.ini")).at(0), char(77));
+        QCOMPARE(n.text_color(), QColor(31, 0, 0));
+
+        // A click on an item of the open list is a pick.
+        red->showPopup();
+        QAbstractItemView* items = red->view();
+        QTRY_VERIFY(items->isVisible());
+        const QModelIndex shown = items->indexAt(items->viewport()->rect().center());
+        QVERIFY(shown.isValid() && shown.row() != 77);
+        const QRect item = items->visualRect(shown);
+        QTest::qWait(QApplication::doubleClickInterval() + 50); // an early release only closes the list
+        QTest::mouseMove(items->viewport(), item.center());
+        QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, item.center());
+        QTRY_COMPARE(n.text_color(), QColor(shown.row(), 0, 0));
+        QVERIFY(!items->isVisible());
+    }
+
+    void a_line_break_typed_with_shift_is_saved_as_cr_lf()
+    {
+        put(file("d.txt"), "x\ny");
+        Notepad n(app_dir());
+        n.find<QLineEdit>("read_path")->setText(file("d.txt"));
+        n.click("read");
+        QVERIFY(focus_text_area(n.window.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "a");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ShiftModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "b");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
+        QTest::keyClicks(QApplication::focusWidget(), "c");
+        n.prompt.answer(Prompt::kYes);
+        n.click("write");
+        // The file's own lone LF stays as it was.
+        QCOMPARE(bytes_of(file("d.txt")), QByteArray("x\ny\r\na\r\nb\r\nc\r\n"));
+    }
+
+    void read_takes_only_regular_files_and_never_waits()
+    {
+        const QByteArray fifo = QFile::encodeName(file("pipe"));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        Notepad n(app_dir());
+        QTest::keyClicks(n.window->memo_area(), "mine");
+        // /dev/null ends at once, so a faulty read shows up as an empty text; where it
+        // is no device (some sandboxes), /dev/zero, which never ends.
+        struct stat st {};
+        const QString device = ::stat("/dev/null", &st) == 0 && S_ISCHR(st.st_mode) ? "/dev/null" : "/dev/zero";
+        for (const QString& path : {file("pipe"), device, dir->path()}) {
+            n.find<QLineEdit>("read_path")->setText(path);
+            const int asked = n.prompt.asked.size();
+            {
+                FifoUnblocker unblock(fifo);
+                n.click("read");
+            }
+            QCOMPARE(n.prompt.asked.size(), asked + 1);
+            QCOMPARE(n.prompt.asked.last().text, QString("ファイルの読み出しエラーです｡"));
+            QCOMPARE(n.window->text(), QString("mine"));
+        }
+        n.dialogs.answer(file("pipe"));
+        {
+            FifoUnblocker unblock(fifo);
+            n.click("open_f_cb");
+        }
+        QCOMPARE(n.window->text(), QString("mine"));
+    }
+
+    void file_commands_have_their_usual_keys()
+    {
+        Notepad n(app_dir());
+        const std::pair<const char*, const char*> keys[] = {
+            {"m_new", "Ctrl+N"}, {"m_fopen", "Ctrl+O"}, {"m_save_samefile", "Ctrl+S"}, {"m_f_name_save", "Ctrl+Shift+S"}};
+        for (auto [entry, key] : keys)
+            QCOMPARE(n.find<QAction>(entry)->shortcut(), QKeySequence(QString(key)));
+
+        QVERIFY(focus_text_area(n.window.get()));
+        QTest::keyClicks(QApplication::focusWidget(), "today");
+        n.find<QLineEdit>("read_path")->setText(file("k.txt"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(bytes_of(file("k.txt")), QByteArray("today\r\n"));
+
+        n.dialogs.answer(file("k2.txt"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(bytes_of(file("k2.txt")), QByteArray("today\r\n"));
+
+        n.dialogs.answer(std::nullopt);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(n.dialogs.shown.size(), 2);
+        QVERIFY(!n.dialogs.shown.last().save);
+
+        QTest::keyClicks(QApplication::focusWidget(), "!");
+        n.prompt.answer(Prompt::kNo);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(n.prompt.asked.last().text, QString("現在作業中のファイルを上書しますか？"));
+        QCOMPARE(n.window->text(), QString());
+    }
+
+    void utf8_diaries_open_and_save_as_utf8()
+    {
+        const QByteArray diary = QString::fromUtf8("日記\r\n晴れ\nのち雨").toUtf8();
+        put(file("u.txt"), diary);
+        Notepad n(app_dir());
+        n.dialogs.answer(file("u.txt"));
+        n.click("open_f_cb");
+        QCOMPARE(n.window->text(), QString::fromUtf8("日記\r\n晴れ\nのち雨\r\n"));
+        QVERIFY(n.window->windowTitle().endsWith("[UTF-8]"));
+        n.prompt.answer(Prompt::kYes);
+        n.click("write");
+        QCOMPARE(bytes_of(file("u.txt")), diary + "\r\n\r\n");
+        n.menu("m_info");
+        QVERIFY(n.prompt.asked.last().text.contains("UTF-8"));
+
+        // 新規作成 starts a CP932 text again.
+        n.prompt.answer(Prompt::kNo);
+        n.menu("m_new");
+        QCOMPARE(n.window->windowTitle(), QString("メモルー 2k Releace Version :1.0.4"));
+    }
+
+    void a_character_cp932_lacks_is_not_lost_without_asking()
+    {
+        Notepad n(app_dir());
+        QVERIFY(focus_text_area(n.window.get()));
+        QTest::keyClicks(QApplication::focusWidget(), "ok ");
+        QGuiApplication::clipboard()->setText(QString::fromUtf8("\u301c😀"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        put(file("e.txt"), "old");
+        n.find<QLineEdit>("read_path")->setText(file("e.txt"));
+        n.prompt.answer(Prompt::kYes);    // overwrite
+        n.prompt.answer(Prompt::kCancel); // but not like that
+        n.click("write");
+        QVERIFY(n.prompt.asked.last().text.contains(QString::fromUtf8("😀")));
+        QCOMPARE(bytes_of(file("e.txt")), QByteArray("old"));
+        QVERIFY(n.window->is_modified());
     }
 
     void layout_follows_the_window_and_never_goes_negative()

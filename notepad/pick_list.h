@@ -1,0 +1,23 @@
+#pragma once
+#include <QComboBox>
+
+// An editable drop-down list that tells only of real picks: an item chosen in
+// the open list (mouse or keys) or with the list's own keys (arrows, page keys,
+// wheel). Qt also reports an activation when typing ends (Return, Tab, any focus
+// change) on a text that matches an item; that one is kept quiet here, so typed
+// text applies nothing until it is picked or read by other means.
+class PickList final : public QComboBox {
+    Q_OBJECT
+public:
+    explicit PickList(QWidget* parent = nullptr);
+
+signals:
+    void picked(int index);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    bool typing_ends_ = false; // inside the events that end typing
+};
