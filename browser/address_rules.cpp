@@ -10,7 +10,7 @@ std::optional<QUrl> url_of_text(const QString& text, const QString& app_dir)
         return std::nullopt;
     const QUrl url = trimmed.startsWith(QLatin1Char('/'))
                          ? QUrl::fromLocalFile(trimmed)
-                         : QUrl::fromUserInput(trimmed, app_dir, QUrl::AssumeLocalFile);
+                         : QUrl::fromUserInput(trimmed, app_dir);
     if (!url.isValid() || !is_allowed(url))
         return std::nullopt;
     return url;

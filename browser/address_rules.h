@@ -9,7 +9,8 @@
 namespace address_rules {
 
 // The URL a text stands for: an absolute path is a local file; anything else is
-// read as the user would mean it, relative paths from `app_dir`. An empty or blank
+// read as the user would mean it: a file of `app_dir` when there is one by that
+// name, else a web address ("example.com" is http://example.com). An empty or blank
 // text, and every address the browser refuses, give nullopt.
 std::optional<QUrl> url_of_text(const QString& text, const QString& app_dir);
 

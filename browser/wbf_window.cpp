@@ -79,8 +79,12 @@ WbfWindow::WbfWindow(platform::Prompt& prompt, platform::FileDialogs& dialogs, p
 
 WbfWindow::~WbfWindow()
 {
-    // The page must go before its profile.
+    // Closing moves focus about; nothing may navigate any more. The page must go
+    // before its profile.
+    c_.urlBox->disconnect(this);
+    c_.urlBox->lineEdit()->removeEventFilter(this);
     delete page_;
+    page_ = nullptr;
 }
 
 QString WbfWindow::caption()
@@ -154,8 +158,12 @@ void WbfWindow::build_controls()
     c_.urlBox->setEditText(QStringLiteral("URL"));
     c_.urlBox->move(0, px(1200));
     c_.urlBox->lineEdit()->installEventFilter(this);
-    connect(c_.urlBox, qOverload<int>(&QComboBox::activated), this,
-            [this](int index) { go_text(c_.urlBox->itemText(index)); });
+    // A pick from the list goes there. The combo box also reports "activated" when
+    // the box loses focus holding the text of some entry: that is no pick.
+    connect(c_.urlBox, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        if (!leaving_box_)
+            go_text(c_.urlBox->itemText(index));
+    });
 
     c_.wb = new QWebEngineView(face);
     c_.wb->setObjectName("wb");
@@ -389,6 +397,8 @@ void WbfWindow::layout_browser()
 
 bool WbfWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (!c_.wb || !pictures_)
+        return QMainWindow::eventFilter(watched, event); // still being built
     if (watched == c_.urlBox->lineEdit() && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -396,6 +406,11 @@ bool WbfWindow::eventFilter(QObject* watched, QEvent* event)
                 urlBox_enter();
             return true; // the combo box itself never sees Enter
         }
+        return false;
+    }
+    if (watched == c_.urlBox->lineEdit() && event->type() == QEvent::FocusOut) {
+        leaving_box_ = true;
+        QTimer::singleShot(0, this, [this] { leaving_box_ = false; });
         return false;
     }
     if (watched == face && event->type() == QEvent::MouseMove)

@@ -108,6 +108,7 @@ private:
     std::unique_ptr<HoverPictures> pictures_;
     BrowserHistory history_;
     uint32_t start_ms = 0;
+    bool leaving_box_ = false; // the address box is losing focus
     bool recovering_ = false; // the empty page after the renderer died is on its way
 
     QWidget* face = nullptr;

@@ -52,6 +52,8 @@ void write_gif(const QImage& image, const QString& path)
     }
     if (!ok)
         fail(path, error);
+    // giflib creates the file for its owner only; pictures are for everyone to read.
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
 }
 
 }  // namespace assetgen
