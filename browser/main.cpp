@@ -11,6 +11,13 @@
 
 int main(int argc, char** argv)
 {
+    // The page is drawn in software: the window is small, and leaving OpenGL out
+    // keeps Mesa and its LLVM out of the process (some 60 MiB). Either can be
+    // set otherwise from outside.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
+        qputenv("QT_QUICK_BACKEND", "software");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("brovu"));
