@@ -235,10 +235,14 @@ void WbfWindow::connect_engine()
 void WbfWindow::on_loading_changed(const QWebEngineLoadingInfo& info)
 {
     if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+        stopped_by_user_ = false;
         c_.status_panel->setText(QStringLiteral("ダウンロード開始"));
         return;
     }
-    c_.status_panel->setText(QStringLiteral("ダウンロード完了"));
+    // The end of a load the user stopped keeps saying so.
+    if (!stopped_by_user_)
+        c_.status_panel->setText(QStringLiteral("ダウンロード完了"));
+    stopped_by_user_ = false;
     if (recovering_) {
         // Whatever ends now is the dead page or the empty one replacing it.
         if (info.url() == QUrl(QStringLiteral("about:blank")))
@@ -342,6 +346,7 @@ void WbfWindow::display_Click()
 
 void WbfWindow::stop_b_Click()
 {
+    stopped_by_user_ = page_->isLoading();
     page_->triggerAction(QWebEnginePage::Stop);
     history_.load_abandoned();
     c_.status_panel->setText(QStringLiteral("ユーザにより中止しました。"));

@@ -108,6 +108,7 @@ private:
     std::unique_ptr<HoverPictures> pictures_;
     BrowserHistory history_;
     uint32_t start_ms = 0;
+    bool stopped_by_user_ = false; // the load now ending was stopped with ×中止
     bool leaving_box_ = false; // the address box is losing focus
     bool recovering_ = false; // the empty page after the renderer died is on its way
 

@@ -46,6 +46,7 @@ QString suite_dir() { return qEnvironmentVariable("SUITE_DIR") + "/"; }
 class TinyServer : public QObject {
 public:
     QByteArray body;
+    QByteArray headers = "Content-Type: text/html\r\n";
     int delay_ms = 0;
     QStringList requests;
 
@@ -65,7 +66,7 @@ private:
         const QByteArray request = s->readAll();
         requests << QString::fromLatin1(request.left(request.indexOf("\r\n")));
         QTimer::singleShot(delay_ms, s, [this, s] {
-            s->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nContent-Length: " +
+            s->write("HTTP/1.0 200 OK\r\n" + headers + "Content-Length: " +
                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
             s->disconnectFromHost();
         });
@@ -283,6 +284,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(b.c.status_panel->text(), QString("ダウンロード開始"), kLoadWait);
         QTest::mouseClick(b.c.stop_b, Qt::LeftButton);
         QTest::qWait(300);
+        QCOMPARE(b.c.status_panel->text(), QString("ユーザにより中止しました。"));
         QCOMPARE(b.last(), 2);
         server.delay_ms = 0;
         QSignalSpy finished(b.window->page(), &QWebEnginePage::loadFinished);
@@ -295,6 +297,69 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(b.last(), 2);
         QVERIFY(b.box().endsWith("#below"));
+    }
+
+    void open_and_version_box()
+    {
+        const QString a = local_page("ミポ #2.html", "<title>A</title>");
+        Browser b(app_dir());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        b.dialogs.answer(a);
+        b.c.m_fopen->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("A"), kLoadWait);
+        QTRY_COMPARE(b.last(), 2);
+        QCOMPARE(b.window->history().entry(2), a);
+        QCOMPARE(b.dialogs.shown.size(), 1);
+        QCOMPARE(b.dialogs.shown[0].save, false);
+        QCOMPARE(b.dialogs.shown[0].title, QString("wb ファイルを開く。"));
+        QCOMPARE(b.dialogs.shown[0].filter,
+                 QString("htmlファイル(*.html,*.html)|*.html; *.htm|画像ファイル(*.jpg,*.gif,*.png)|*.jpg;*.gif;*.png|"
+                         "テキストフィイル(*.txt)|*.txt|全てのファイル(*.*)|*.*"));
+        b.c.m_fopen->trigger(); // cancelled: nothing happens
+        QTest::qWait(200);
+        QCOMPARE(b.last(), 2);
+
+        b.c.m_ver->trigger();
+        QCOMPARE(b.prompt.asked.size(), 1);
+        QCOMPARE(b.prompt.asked[0].title, QString("ぴころん(ぴころんぶらうざ)"));
+        QVERIFY(b.prompt.asked[0].text.endsWith("\r\nReleace Version : 1.0.0\r\n"));
+    }
+
+    void downloads_ask_where_and_new_windows_stay_here()
+    {
+        TinyServer server;
+        server.headers = "Content-Type: application/octet-stream\r\nContent-Disposition: attachment; filename=\"mipo.dat\"\r\n";
+        server.body = "seal data";
+        const QString target = file("kept.dat");
+        Browser b(app_dir());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        b.dialogs.answer(target);
+        b.type(server.base() + "get");
+        QTRY_COMPARE_WITH_TIMEOUT(bytes_of(target), QByteArray("seal data"), kLoadWait);
+        QCOMPARE(b.dialogs.shown.size(), 1);
+        QVERIFY(b.dialogs.shown[0].save);
+        QCOMPARE(b.dialogs.shown[0].initial_path, file("mipo.dat"));
+        // Cancelled: nothing is written anywhere.
+        b.type(server.base() + "again");
+        QTRY_COMPARE_WITH_TIMEOUT(b.dialogs.shown.size(), 2, kLoadWait);
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(file("mipo.dat")));
+        QCOMPARE(b.last(), 1);
+
+        // A pop-up a script asks for is ignored; a link the user clicks opens here.
+        local_page("c.html", "<title>C</title>");
+        const QString popup = local_page("popup.html", "<title>P</title><script>window.open('c.html')</script>");
+        const QString link = local_page(
+            "link.html", "<title>L</title><a href='c.html' target='_blank' style='display:block;height:400px'>c</a>");
+        b.type(popup);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("P"), kLoadWait);
+        QTest::qWait(300);
+        QCOMPARE(b.title(), QString("P"));
+        b.type(link);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("L"), kLoadWait);
+        QTest::mouseClick(b.c.wb->focusProxy(), Qt::LeftButton, {}, QPoint(20, 10));
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("C"), kLoadWait);
+        QTRY_COMPARE(b.window->history().current(), file("c.html"));
     }
 
     void save_writes_cp932_bytes_or_reports_failure()
