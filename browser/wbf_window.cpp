@@ -317,25 +317,25 @@ void WbfWindow::update_buttons()
         c_.nextp->setToolTip(history_.forward_tip());
 }
 
-void WbfWindow::lastp_Click()
+void WbfWindow::go_history(const std::optional<QString>& address, NavMode mode)
 {
-    if (const auto address = history_.back()) {
+    if (address) {
         c_.urlBox->lineEdit()->setModified(false);
         show_address(*address);
-        if (!go(address_rules::url_of_text(*address, app_dir).value_or(QUrl()), NavMode::Back))
+        if (!go(address_rules::url_of_text(*address, app_dir).value_or(QUrl()), mode))
             history_.load_abandoned();
     }
     update_buttons();
 }
 
+void WbfWindow::lastp_Click()
+{
+    go_history(history_.back(), NavMode::Back);
+}
+
 void WbfWindow::nextp_Click()
 {
-    if (const auto address = history_.forward()) {
-        c_.urlBox->lineEdit()->setModified(false);
-        show_address(*address);
-        if (!go(address_rules::url_of_text(*address, app_dir).value_or(QUrl()), NavMode::Forward))
-            history_.load_abandoned();
-    }
+    go_history(history_.forward(), NavMode::Forward);
 }
 
 void WbfWindow::display_Click()

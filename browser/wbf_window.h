@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QUrl>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -84,6 +85,8 @@ private:
     // Navigation. Each returns whether a load really started.
     bool go(const QUrl& url, NavMode mode);
     bool go_text(const QString& text);
+    // Back / Forward: the history's answer, if any, is shown and loaded.
+    void go_history(const std::optional<QString>& address, NavMode mode);
     void urlBox_enter();
     void show_address(const QString& text);
     void add_to_list(const QString& text);
