@@ -4,6 +4,7 @@
 #include "platform/fakes/scripted_file_dialogs.h"
 #include "platform/fakes/scripted_prompt.h"
 #include "platform/text_codec.h"
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QDirIterator>
@@ -229,6 +230,15 @@ private slots:
         QTest::mouseClick(b.c.nextp, Qt::LeftButton); // disabled: nothing
         b.type(a);
         QTRY_COMPARE_WITH_TIMEOUT(b.last(), 4, kLoadWait);
+
+        // A pick from the list goes there.
+        QCOMPARE(b.c.urlBox->itemText(1), c);
+        b.c.urlBox->showPopup();
+        QAbstractItemView* list = b.c.urlBox->view();
+        list->setCurrentIndex(b.c.urlBox->model()->index(1, 0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("C"), kLoadWait);
+        QTRY_COMPARE(b.last(), 5);
     }
 
     void empty_and_refused_addresses_do_nothing()
