@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+  qt6-webengine-dev libgif-dev
   libsdl2-mixer-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev

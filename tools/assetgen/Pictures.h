@@ -11,5 +11,6 @@ void write_icon_pictures(const QString& bmp_dir);       // the icon menu, its wa
 void write_title_pictures(const QString& bmp_dir);      // title plate and splash logo
 void write_cursor_files(const QString& bmp_dir);        // the weapon cursors
 void write_program_icons(const QString& dir);          // window icons of the other programs
+void write_browser_pictures(const QString& cg_dir);     // the browser's six hover GIFs
 
 }  // namespace assetgen

@@ -5,6 +5,7 @@
 //   assetgen sounds <wav dir>
 //   assetgen text <utf-8 source> <cp932 destination>
 //   assetgen icons <program dir>        window icons of the other programs
+//   assetgen browser <cg dir>           the browser's hover pictures (GIF)
 //   assetgen sheet <bmp dir> <png>      every picture on one sheet, to look at
 
 #include <QDir>
@@ -30,7 +31,7 @@ void make_dir(const QString& dir)
 int usage()
 {
     std::fprintf(stderr,
-                 "usage: assetgen pictures <bmp dir> | icons <dir> | sounds <wav dir> | text <in> <out> | sheet <bmp dir> <png>\n");
+                 "usage: assetgen pictures <bmp dir> | icons <dir> | browser <cg dir> | sounds <wav dir> | text <in> <out> | sheet <bmp dir> <png>\n");
     return 2;
 }
 
@@ -56,6 +57,9 @@ int main(int argc, char** argv)
         } else if (command == "icons" && args.size() == 3) {
             make_dir(args[2]);
             assetgen::write_program_icons(args[2]);
+        } else if (command == "browser" && args.size() == 3) {
+            make_dir(args[2]);
+            assetgen::write_browser_pictures(args[2]);
         } else if (command == "sounds" && args.size() == 3) {
             make_dir(args[2]);
             assetgen::write_sounds(args[2]);

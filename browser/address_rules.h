@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+#include <QUrl>
+#include <optional>
+
+// Addresses of the browser: the text shown in the address box and kept in the
+// history, and the URL it stands for. URLs are always built by QUrl, never by
+// pasting strings, so "#", "%", "?", blanks and Japanese file names survive.
+namespace address_rules {
+
+// The URL a text stands for: an absolute path is a local file; anything else is
+// read as the user would mean it: a file of `app_dir` when there is one by that
+// name, else a web address ("example.com" is http://example.com). An empty or blank
+// text, and every address the browser refuses, give nullopt.
+std::optional<QUrl> url_of_text(const QString& text, const QString& app_dir);
+
+// The text for the address box and the history: a local file as its path,
+// anything else as its address.
+QString text_of_url(const QUrl& url);
+
+// Only ordinary pages may be opened from the address box, the list, the history
+// and Open: http, https, file, about:blank and view-source of those. Script and
+// internal addresses (javascript:, chrome:, data: ...) are refused.
+bool is_allowed(const QUrl& url);
+
+} // namespace address_rules

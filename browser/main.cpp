@@ -1,0 +1,44 @@
+// ぴころん, the web browser of the suite.
+#include "root_check.h"
+#include "wbf_window.h"
+#include "platform/clock.h"
+#include "platform/file_dialogs.h"
+#include "platform/japanese_ui.h"
+#include "platform/program_folder.h"
+#include "platform/prompt.h"
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    // The page is drawn in software: the window is small, and leaving OpenGL out
+    // keeps Mesa and its LLVM out of the process (some 60 MiB). Either can be
+    // set otherwise from outside.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+    if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
+        qputenv("QT_QUICK_BACKEND", "software");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("brovu"));
+    app.setApplicationVersion(QStringLiteral("1.0.0"));
+    platform::setup_japanese_ui(app);
+    platform::QtPrompt prompt;
+
+    // Run as root, the engine would end the process without a word: say why instead.
+    const QString refusal = root_check::refusal_for_this_process();
+    if (!refusal.isEmpty()) {
+        std::fprintf(stderr, "brovu_v1000: %s\n", qPrintable(refusal));
+        std::fflush(stderr);
+        prompt.inform(refusal, WbfWindow::caption(), platform::Prompt::Icon::Critical);
+        return 1;
+    }
+
+    platform::SystemClock clock;
+    platform::QtFileDialogs dialogs;
+    WbfWindow window(prompt, dialogs, clock, platform::program_folder());
+    prompt.set_parent(&window);
+    dialogs.set_parent(&window);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,234 @@
+#include "address_rules.h"
+#include "browser_history.h"
+#include "browser_texts.h"
+#include "root_check.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace {
+
+void put_file(const QString& path)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+}
+
+QString page(int n) { return QStringLiteral("http://example.com/%1").arg(n); }
+
+// The window's start: entry 0, then the start page's own completed load.
+BrowserHistory started(const QString& start = QStringLiteral("/suite/mpkx.html"))
+{
+    BrowserHistory h;
+    h.start(start);
+    h.load_completed(start);
+    return h;
+}
+
+} // namespace
+
+TEST(BrowserHistory, StartPageIsRecordedTwice)
+{
+    BrowserHistory h = started();
+    EXPECT_EQ(h.history_last(), 1);
+    EXPECT_EQ(h.history_pos(), 1);
+    EXPECT_EQ(h.entry(0), "/suite/mpkx.html");
+    EXPECT_EQ(h.entry(1), "/suite/mpkx.html");
+    EXPECT_TRUE(h.back_enabled());
+    EXPECT_FALSE(h.forward_enabled());
+}
+
+TEST(BrowserHistory, BackAndForwardAtTheEndsGoNowhereAndLeaveNoModeBehind)
+{
+    BrowserHistory h;
+    h.start(page(0));
+    EXPECT_EQ(h.back(), std::nullopt);
+    EXPECT_EQ(h.history_pos(), 0);
+    EXPECT_EQ(h.forward(), std::nullopt);
+    EXPECT_EQ(h.nav_mode(), NavMode::Ordinary);
+    // The next real page is still recorded.
+    EXPECT_TRUE(h.load_completed(page(1)));
+    EXPECT_EQ(h.forward(), std::nullopt);
+    EXPECT_TRUE(h.load_completed(page(2)));
+    EXPECT_EQ(h.history_last(), 2);
+    EXPECT_EQ(h.entry(2), page(2));
+}
+
+TEST(BrowserHistory, BackTwiceForwardOnceInTheMiddle)
+{
+    BrowserHistory h = started(page(0));
+    h.load_completed(page(1)); // A
+    h.load_completed(page(2)); // B
+    EXPECT_EQ(h.back(), page(1));
+    EXPECT_FALSE(h.load_completed(page(1)));
+    EXPECT_EQ(h.back(), page(0));
+    EXPECT_FALSE(h.load_completed(page(0)));
+    EXPECT_EQ(h.forward(), page(1));
+    EXPECT_FALSE(h.load_completed(page(1)));
+    EXPECT_EQ(h.history_pos(), 2);
+    EXPECT_EQ(h.history_last(), 3);
+    EXPECT_TRUE(h.forward_enabled());
+    EXPECT_EQ(h.forward_tip(), page(1) + "にジャンプします。"); // set by the last Back
+    // Forward to the end: the Forward button goes off again.
+    EXPECT_EQ(h.forward(), page(2));
+    h.load_completed(page(2));
+    EXPECT_FALSE(h.forward_enabled());
+    EXPECT_TRUE(h.back_enabled());
+}
+
+TEST(BrowserHistory, NewPageAfterBackDropsTheForwardEntries)
+{
+    BrowserHistory h = started(page(0));
+    h.load_completed(page(1));
+    h.load_completed(page(2));
+    h.back();
+    h.load_completed(page(1));
+    EXPECT_TRUE(h.load_completed(page(9)));
+    EXPECT_EQ(h.history_last(), 3);
+    EXPECT_EQ(h.history_pos(), 3);
+    EXPECT_EQ(h.entry(3), page(9));
+    EXPECT_EQ(h.forward(), std::nullopt);
+    EXPECT_FALSE(h.forward_enabled());
+}
+
+TEST(BrowserHistory, BackToEntryZeroTurnsBackOff)
+{
+    BrowserHistory h;
+    h.start(page(0));
+    h.load_completed(page(0));
+    EXPECT_EQ(h.back(), page(0));
+    h.load_completed(page(0));
+    EXPECT_EQ(h.history_pos(), 0);
+    EXPECT_FALSE(h.back_enabled());
+    EXPECT_TRUE(h.forward_enabled());
+}
+
+TEST(BrowserHistory, DisplayNeverGoesBelowEntryZero)
+{
+    BrowserHistory h;
+    h.start(page(0));
+    for (int i = 0; i < 3; ++i) {
+        h.display(page(0));
+        EXPECT_EQ(h.history_last(), 0);
+        EXPECT_EQ(h.history_pos(), 0);
+        EXPECT_EQ(h.current(), page(0));
+    }
+    // Its load then records the page again, at entry 1.
+    EXPECT_TRUE(h.load_completed(page(0)));
+    EXPECT_EQ(h.history_last(), 1);
+}
+
+TEST(BrowserHistory, DisplayOfTheCurrentEntryReplacesIt)
+{
+    BrowserHistory h = started(page(0));
+    h.load_completed(page(1));
+    h.display(page(5)); // the box shows something else: history untouched
+    EXPECT_EQ(h.history_last(), 2);
+    h.display(page(1));
+    EXPECT_EQ(h.history_last(), 1);
+    EXPECT_EQ(h.history_pos(), 1);
+    h.load_completed(page(1));
+    EXPECT_EQ(h.history_last(), 2);
+    EXPECT_EQ(h.entry(2), page(1));
+}
+
+TEST(BrowserHistory, FullHistoryLetsGoOfItsOldestEntry)
+{
+    BrowserHistory h;
+    h.start(page(0));
+    for (int i = 1; i <= BrowserHistory::kLastIndex + 500; ++i)
+        ASSERT_TRUE(h.load_completed(page(i)));
+    EXPECT_EQ(h.history_last(), BrowserHistory::kLastIndex);
+    EXPECT_EQ(h.history_pos(), BrowserHistory::kLastIndex);
+    EXPECT_EQ(h.entry(BrowserHistory::kLastIndex), page(6500));
+    EXPECT_EQ(h.entry(0), page(500));
+    EXPECT_EQ(h.back(), page(6499));
+}
+
+TEST(BrowserHistory, OnlyCompletedOrdinaryLoadsAreRecorded)
+{
+    BrowserHistory h = started(page(0));
+    // A reload or the empty page after a crash.
+    h.unrecorded_started();
+    EXPECT_FALSE(h.load_completed(page(0)));
+    EXPECT_EQ(h.history_last(), 1);
+    // A Back whose load is stopped or fails: nothing recorded, the mode is gone.
+    h.load_completed(page(1));
+    h.back();
+    h.load_abandoned();
+    EXPECT_EQ(h.nav_mode(), NavMode::Ordinary);
+    EXPECT_TRUE(h.load_completed(page(3)));
+    EXPECT_EQ(h.history_last(), 2); // dropped the entry Back had left ahead
+    EXPECT_EQ(h.entry(2), page(3));
+}
+
+TEST(AddressRules, LocalPathsKeepEveryCharacter)
+{
+    const QString app_dir = QStringLiteral("/suite/");
+    for (const QString& path : {QStringLiteral("/tmp/a #1.html"), QStringLiteral("/tmp/100%.html"),
+                               QStringLiteral("/tmp/what?.html"), QStringLiteral("/tmp/ミポの ページ.html")}) {
+        const auto url = address_rules::url_of_text(path, app_dir);
+        ASSERT_TRUE(url) << path.toStdString();
+        EXPECT_EQ(url->toLocalFile(), path);
+        EXPECT_FALSE(url->hasQuery());
+        EXPECT_FALSE(url->hasFragment());
+        EXPECT_EQ(address_rules::text_of_url(*url), path);
+    }
+}
+
+TEST(AddressRules, TypedAddresses)
+{
+    const QString app_dir = QStringLiteral("/suite/");
+    EXPECT_EQ(address_rules::url_of_text("", app_dir), std::nullopt);
+    EXPECT_EQ(address_rules::url_of_text("   ", app_dir), std::nullopt);
+    EXPECT_EQ(address_rules::url_of_text("example.com/a b", app_dir)->toString(), "http://example.com/a b");
+    EXPECT_EQ(address_rules::url_of_text("http://127.0.0.1:8080/x?q=1#f", app_dir)->query(), "q=1");
+    QTemporaryDir dir;
+    put_file(dir.filePath("mpkx.html"));
+    EXPECT_EQ(address_rules::url_of_text("mpkx.html", dir.path() + "/")->toLocalFile(), dir.filePath("mpkx.html"));
+    EXPECT_EQ(address_rules::url_of_text("about:blank", app_dir)->toString(), "about:blank");
+    EXPECT_EQ(address_rules::url_of_text("view-source:http://example.com/", app_dir)->scheme(), "view-source");
+    const auto file = address_rules::url_of_text("file:///tmp/a%20b.html#top", app_dir);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(address_rules::url_of_text(address_rules::text_of_url(*file), app_dir), file);
+}
+
+TEST(AddressRules, ScriptAndInternalAddressesAreRefused)
+{
+    const QString app_dir = QStringLiteral("/suite/");
+    for (const char* text : {"javascript:alert(1)", "JavaScript:document.title='x'", "chrome://crash", "chrome://gpuclean",
+                             "data:text/html,<script>1</script>", "about:config", "view-source:javascript:1",
+                             "view-source:view-source:http://a/", "ftp://example.com/", "blob:http://a/1"})
+        EXPECT_EQ(address_rules::url_of_text(QString::fromUtf8(text), app_dir), std::nullopt) << text;
+}
+
+TEST(BrowserTexts, SecondsCountAcrossTheCounterWrapAndRoundHalvesToEven)
+{
+    const uint32_t start = 0xFFFFF000u; // 4096 ms before the counter wraps
+    EXPECT_EQ(browser_texts::seconds_text(start, start + 2500u), "ぴころん起動より2秒");
+    EXPECT_EQ(browser_texts::seconds_text(start, start + 3500u), "ぴころん起動より4秒");
+    EXPECT_EQ(browser_texts::seconds_text(start, start + 10'400u), "ぴころん起動より10秒");
+    EXPECT_EQ(browser_texts::seconds_text(start, start), "ぴころん起動より0秒");
+    EXPECT_EQ(browser_texts::counter_text(12, 7), "now_no12 nowurl7");
+}
+
+TEST(BrowserTexts, SavedPageIsCp932WithQuestionMarksAndCrLf)
+{
+    EXPECT_EQ(browser_texts::saved_page_bytes(QStringLiteral("ミポ한～")), QByteArray("\x83\x7e\x83\x7c?\x81\x60\r\n"));
+    EXPECT_EQ(browser_texts::saved_page_bytes(QString()), QByteArray("\r\n"));
+}
+
+TEST(RootCheck, RootNeedsTheSandboxSwitchedOffOnPurpose)
+{
+    EXPECT_TRUE(root_check::refusal(false, "", "").isEmpty());
+    EXPECT_FALSE(root_check::refusal(true, "", "").isEmpty());
+    EXPECT_FALSE(root_check::refusal(true, "0", "--disable-gpu").isEmpty());
+    EXPECT_TRUE(root_check::refusal(true, "1", "").isEmpty());
+    EXPECT_TRUE(root_check::refusal(true, "", "--disable-gpu --no-sandbox").isEmpty());
+    EXPECT_TRUE(root_check::refusal(true, "", "").contains("QTWEBENGINE_DISABLE_SANDBOX=1"));
+}

@@ -1,0 +1,498 @@
+#include "browser_texts.h"
+#include "wbf_window.h"
+#include "platform/fakes/fake_clock.h"
+#include "platform/fakes/scripted_file_dialogs.h"
+#include "platform/fakes/scripted_prompt.h"
+#include "platform/text_codec.h"
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QDirIterator>
+#include <QFile>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <QtTest>
+#include <csignal>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kLoadWait = 15000; // ms; a page usually takes a few dozen
+
+QByteArray bytes_of(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+bool put(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QString suite_dir() { return qEnvironmentVariable("SUITE_DIR") + "/"; }
+
+// A tiny HTTP server on 127.0.0.1: answers every request with `body` (no charset
+// given) after `delay_ms`, and remembers the request lines.
+class TinyServer : public QObject {
+public:
+    QByteArray body;
+    QByteArray headers = "Content-Type: text/html\r\n";
+    int delay_ms = 0;
+    QStringList requests;
+
+    TinyServer()
+    {
+        server_.listen(QHostAddress::LocalHost);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* s = server_.nextPendingConnection())
+                connect(s, &QTcpSocket::readyRead, this, [this, s] { answer(s); });
+        });
+    }
+    QString base() const { return QStringLiteral("http://127.0.0.1:%1/").arg(server_.serverPort()); }
+
+private:
+    void answer(QTcpSocket* s)
+    {
+        const QByteArray request = s->readAll();
+        requests << QString::fromLatin1(request.left(request.indexOf("\r\n")));
+        QTimer::singleShot(delay_ms, s, [this, s] {
+            s->write("HTTP/1.0 200 OK\r\n" + headers + "Content-Length: " +
+                     QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+            s->disconnectFromHost();
+        });
+    }
+    QTcpServer server_;
+};
+
+// Key presses for every character, Japanese ones as an input method delivers them.
+void type_chars(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80)
+            QTest::keyClick(widget, ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+}
+
+// One browser over a throw-away copy of the program folder.
+struct Browser {
+    explicit Browser(const QString& app_dir)
+        : window(std::make_unique<WbfWindow>(prompt, dialogs, clock, app_dir)), c(window->controls())
+    {
+        window->show();
+    }
+    platform::ScriptedPrompt prompt;
+    platform::ScriptedFileDialogs dialogs;
+    platform::FakeClock clock{0xFFFFF000u};
+    std::unique_ptr<WbfWindow> window;
+    const WbfControls& c;
+
+    QString title() const { return window->page()->title(); }
+    int last() const { return window->history().history_last(); }
+    QString box() const { return c.urlBox->currentText(); }
+
+    // Types into the address box as a user does, then the given key.
+    void type(const QString& text, Qt::Key key = Qt::Key_Return, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QLineEdit* edit = c.urlBox->lineEdit();
+        window->activateWindow();
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        type_chars(edit, text);
+        QTest::keyClick(edit, key, mods);
+    }
+    QString page_text()
+    {
+        QString text;
+        bool done = false;
+        window->page()->toPlainText([&](const QString& t) { text = t; done = true; });
+        (void)QTest::qWaitFor([&] { return done; }, kLoadWait);
+        return text;
+    }
+};
+
+} // namespace
+
+class BrowserWindowTest : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    QString app_dir() const { return dir->path() + "/"; }
+    QString file(const QString& name) const { return dir->filePath(name); }
+    QString local_page(const QString& name, const QByteArray& html) const
+    {
+        const QString path = file(name);
+        put(path, html);
+        return path;
+    }
+
+private slots:
+    void init()
+    {
+        // The program folder as the build makes it: start page and hover pictures.
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(QFile::copy(suite_dir() + "mpkx.html", file("mpkx.html")));
+        QVERIFY(QFile::copy(suite_dir() + "更新履歴wb.txt", file("更新履歴wb.txt")));
+        QDir().mkpath(file("cg"));
+        for (const char* gif : {"home.gif", "left1.gif", "right1.gif", "hyouji.gif", "again.gif", "stop.gif"})
+            QVERIFY(QFile::copy(suite_dir() + "cg/" + gif, file(QString("cg/") + gif)));
+    }
+
+    void shipped_files()
+    {
+        // Hover pictures are real GIFs that fit their buttons.
+        for (const char* gif : {"home.gif", "left1.gif", "right1.gif", "hyouji.gif", "again.gif", "stop.gif"}) {
+            QImageReader reader(suite_dir() + "cg/" + gif);
+            QCOMPARE(reader.format(), QByteArray("gif"));
+            const QImage image = reader.read();
+            QVERIFY2(!image.isNull() && image.width() <= 65 && image.height() <= 33, gif);
+        }
+        // Start page and update history in CP932 with CR LF; the page declares it.
+        const QByteArray page = bytes_of(suite_dir() + "mpkx.html");
+        QVERIFY(page.contains("<meta charset=\"Shift_JIS\">\r\n"));
+        QVERIFY(page.contains(platform::encode_cp932("ミポのおうち")));
+        QVERIFY(page.contains("https://zorvik.example.com/"));
+        const QString history = platform::decode_cp932(bytes_of(suite_dir() + "更新履歴wb.txt"));
+        QVERIFY(history.startsWith("ぴころん"));
+        QVERIFY(!history.contains(QChar(0xFFFD)));
+        QVERIFY(!history.contains(QRegularExpression("[^\r]\n")));
+    }
+
+    void start_page_captions_and_seconds()
+    {
+        Browser b(app_dir());
+        QCOMPARE(b.window->windowTitle(), QString("TCP/IPの僕の☆　WebBrowser"));
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("ミポのおうち"), kLoadWait); // CP932 as declared
+        QTRY_COMPARE(b.last(), 1); // the start page twice
+        QCOMPARE(b.window->history().entry(0), file("mpkx.html"));
+        QCOMPARE(b.window->history().entry(1), file("mpkx.html"));
+        QCOMPARE(b.c.urlBox->count(), 1);
+        QCOMPARE(b.box(), file("mpkx.html"));
+        QVERIFY(!b.c.nextp->isEnabled());
+        QCOMPARE(b.c.status_panel->text(), QString("ダウンロード完了"));
+        // The seconds label counts across the 32-bit wrap of the clock.
+        b.clock.advance(6500);
+        QTRY_COMPARE(b.c.nettime->text(), QString("ぴころん起動より6秒"));
+        QCOMPARE(b.c.Text1->text(), QString("now_no1 nowurl1"));
+        // The page area starts below the address box.
+        QVERIFY(b.c.wb->geometry().top() > b.c.urlBox->geometry().bottom());
+    }
+
+    void typed_pages_back_and_forward()
+    {
+        const QString a = local_page("ページ #1 50%?.html", "<title>A</title><p>a</p>");
+        const QString c = local_page("c.html", "<title>C</title>");
+        Browser b(app_dir());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+
+        b.type(a);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("A"), kLoadWait);
+        QTRY_COMPARE(b.last(), 2);
+        QCOMPARE(b.window->history().entry(2), a);
+        QCOMPARE(b.box(), a);
+
+        // Shift+Enter does nothing; Enter on the keypad goes.
+        b.type(c, Qt::Key_Return, Qt::ShiftModifier);
+        QTest::qWait(300);
+        QCOMPARE(b.title(), QString("A"));
+        QCOMPARE(b.c.urlBox->count(), 2); // the combo box added nothing of its own
+        QTest::keyClick(b.c.urlBox->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("C"), kLoadWait);
+        QTRY_COMPARE(b.last(), 3);
+        QCOMPARE(b.c.urlBox->itemText(0), c); // newest first
+        QCOMPARE(b.c.urlBox->itemText(1), a);
+
+        QTest::mouseClick(b.c.lastp, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("A"), kLoadWait);
+        QVERIFY(b.c.nextp->isEnabled());
+        QCOMPARE(b.c.nextp->toolTip(), c + "にジャンプします。");
+        QCOMPARE(b.window->history().history_pos(), 2);
+        QTest::mouseClick(b.c.nextp, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("C"), kLoadWait);
+        QTRY_VERIFY(!b.c.nextp->isEnabled());
+        QCOMPARE(b.last(), 3);
+        QCOMPARE(b.c.urlBox->count(), 3); // Back and Forward add nothing to the list
+
+        // Forward at the end, then a real page: it is recorded.
+        QTest::mouseClick(b.c.nextp, Qt::LeftButton); // disabled: nothing
+        b.type(a);
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 4, kLoadWait);
+
+        // A pick from the list goes there.
+        QCOMPARE(b.c.urlBox->itemText(1), c);
+        b.c.urlBox->showPopup();
+        QAbstractItemView* list = b.c.urlBox->view();
+        list->setCurrentIndex(b.c.urlBox->model()->index(1, 0));
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("C"), kLoadWait);
+        QTRY_COMPARE(b.last(), 5);
+    }
+
+    void empty_and_refused_addresses_do_nothing()
+    {
+        Browser b(app_dir());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        const qint64 renderer = b.window->page()->renderProcessPid();
+        QSignalSpy started(b.window->page(), &QWebEnginePage::loadStarted);
+        for (const char* text : {"", "javascript:document.title='pwned'", "chrome://crash", "data:text/html,x"})
+            b.type(QString::fromUtf8(text));
+        QTest::qWait(500);
+        QCOMPARE(started.count(), 0);
+        QCOMPARE(b.title(), QString("ミポのおうち"));
+        QCOMPARE(b.window->page()->renderProcessPid(), renderer);
+    }
+
+    void typing_is_not_overwritten()
+    {
+        const QString a = local_page("a.html", "<title>A</title>");
+        Browser b(app_dir());
+        QLineEdit* edit = b.c.urlBox->lineEdit();
+        // Typed while the start page is still loading: the load does not replace it.
+        edit->setFocus();
+        type_chars(edit, "typing");
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        QVERIFY(b.box().endsWith("typing"));
+        // A page the user did not type (the update history) records its own address.
+        b.c.history->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 2, kLoadWait);
+        QCOMPARE(b.window->history().entry(2), file("更新履歴wb.txt"));
+        QVERIFY(b.box().endsWith("typing"));
+        QVERIFY(b.page_text().contains("ぴころん")); // a text file read as CP932
+        b.type(a);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("A"), kLoadWait);
+        QCOMPARE(b.box(), a);
+    }
+
+    void page_from_a_local_http_server()
+    {
+        TinyServer server;
+        server.body = platform::encode_cp932("<html><head><title>ミポの宿</title></head><body>ようこそ</body></html>");
+        Browser b(app_dir());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        b.type(server.base() + "ページ?q=1 2");
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("ミポの宿"), kLoadWait); // no charset: CP932
+        QTRY_COMPARE(b.last(), 2);
+        QVERIFY(b.window->history().entry(2).startsWith(server.base()));
+        QCOMPARE(server.requests.first(), QString("GET /%E3%83%9A%E3%83%BC%E3%82%B8?q=1%202 HTTP/1.1"));
+
+        // A stopped load adds nothing; the reload of a page neither; an anchor jump neither.
+        server.delay_ms = 3000;
+        b.type(server.base() + "slow");
+        QTRY_COMPARE_WITH_TIMEOUT(b.c.status_panel->text(), QString("ダウンロード開始"), kLoadWait);
+        QTest::mouseClick(b.c.stop_b, Qt::LeftButton);
+        QTest::qWait(300);
+        QCOMPARE(b.c.status_panel->text(), QString("ユーザにより中止しました。"));
+        QCOMPARE(b.last(), 2);
+        server.delay_ms = 0;
+        QSignalSpy finished(b.window->page(), &QWebEnginePage::loadFinished);
+        QTest::mouseClick(b.c.reload, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, kLoadWait);
+        QCOMPARE(b.last(), 2);
+        QSignalSpy url_changed(b.window->page(), &QWebEnginePage::urlChanged);
+        b.window->page()->runJavaScript("location.hash = 'below'");
+        QTRY_COMPARE_WITH_TIMEOUT(url_changed.count(), 1, kLoadWait);
+        QTest::qWait(200);
+        QCOMPARE(b.last(), 2);
+        QVERIFY(b.box().endsWith("#below"));
+    }
+
+    void open_and_version_box()
+    {
+        const QString a = local_page("ミポ #2.html", "<title>A</title>");
+        Browser b(app_dir());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        b.dialogs.answer(a);
+        b.c.m_fopen->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("A"), kLoadWait);
+        QTRY_COMPARE(b.last(), 2);
+        QCOMPARE(b.window->history().entry(2), a);
+        QCOMPARE(b.dialogs.shown.size(), 1);
+        QCOMPARE(b.dialogs.shown[0].save, false);
+        QCOMPARE(b.dialogs.shown[0].title, QString("wb ファイルを開く。"));
+        QCOMPARE(b.dialogs.shown[0].filter,
+                 QString("htmlファイル(*.html,*.html)|*.html; *.htm|画像ファイル(*.jpg,*.gif,*.png)|*.jpg;*.gif;*.png|"
+                         "テキストフィイル(*.txt)|*.txt|全てのファイル(*.*)|*.*"));
+        b.c.m_fopen->trigger(); // cancelled: nothing happens
+        QTest::qWait(200);
+        QCOMPARE(b.last(), 2);
+
+        b.c.m_ver->trigger();
+        QCOMPARE(b.prompt.asked.size(), 1);
+        QCOMPARE(b.prompt.asked[0].title, QString("ぴころん(ぴころんぶらうざ)"));
+        QVERIFY(b.prompt.asked[0].text.endsWith("\r\nReleace Version : 1.0.0\r\n"));
+    }
+
+    void downloads_ask_where_and_new_windows_stay_here()
+    {
+        TinyServer server;
+        server.headers = "Content-Type: application/octet-stream\r\nContent-Disposition: attachment; filename=\"mipo.dat\"\r\n";
+        server.body = "seal data";
+        const QString target = file("kept.dat");
+        Browser b(app_dir());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        b.dialogs.answer(target);
+        b.type(server.base() + "get");
+        QTRY_COMPARE_WITH_TIMEOUT(bytes_of(target), QByteArray("seal data"), kLoadWait);
+        QCOMPARE(b.dialogs.shown.size(), 1);
+        QVERIFY(b.dialogs.shown[0].save);
+        QCOMPARE(b.dialogs.shown[0].initial_path, file("mipo.dat"));
+        // Cancelled: nothing is written anywhere.
+        b.type(server.base() + "again");
+        QTRY_COMPARE_WITH_TIMEOUT(b.dialogs.shown.size(), 2, kLoadWait);
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(file("mipo.dat")));
+        QCOMPARE(b.last(), 1);
+
+        // A pop-up a script asks for is ignored; a link the user clicks opens here.
+        local_page("c.html", "<title>C</title>");
+        const QString popup = local_page("popup.html", "<title>P</title><script>window.open('c.html')</script>");
+        const QString link = local_page(
+            "link.html", "<title>L</title><a href='c.html' target='_blank' style='display:block;height:400px'>c</a>");
+        b.type(popup);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("P"), kLoadWait);
+        QTest::qWait(300);
+        QCOMPARE(b.title(), QString("P"));
+        b.type(link);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("L"), kLoadWait);
+        QTest::mouseClick(b.c.wb->focusProxy(), Qt::LeftButton, {}, QPoint(20, 10));
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("C"), kLoadWait);
+        QTRY_COMPARE(b.window->history().current(), file("c.html"));
+    }
+
+    void save_writes_cp932_bytes_or_reports_failure()
+    {
+        const QString page = local_page("p.html", "<meta charset=utf-8><p>" + QString("ミポ한～").toUtf8() + "</p>");
+        const QString target = file("saved.txt");
+        put(target, "old contents that are longer");
+        Browser b(app_dir());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        b.type(page);
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 2, kLoadWait);
+
+        QSignalSpy done(b.window.get(), &WbfWindow::save_done);
+        b.dialogs.answer(target);
+        b.c.m_fsave->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, kLoadWait);
+        QCOMPARE(done.at(0).at(0).toBool(), true);
+        QCOMPARE(bytes_of(target), QByteArray("\x83\x7e\x83\x7c?\x81\x60\r\n"));
+        QCOMPARE(b.dialogs.shown.size(), 1);
+        QVERIFY(b.dialogs.shown[0].save); // a save dialog, not an open one
+        QVERIFY(b.prompt.asked.isEmpty());
+
+        // A folder that is not there: the user is told.
+        b.dialogs.answer(file("no/such/folder/x.txt"));
+        b.c.m_fsave->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 2, kLoadWait);
+        QCOMPARE(done.at(1).at(0).toBool(), false);
+        QCOMPARE(b.prompt.asked.size(), 1);
+        QCOMPARE(b.prompt.asked[0].text, QString("ファイルの書き込みエラーです｡"));
+
+        // Cancel writes nothing and says nothing.
+        b.c.m_fsave->trigger();
+        QTest::qWait(200);
+        QCOMPARE(done.count(), 2);
+        QCOMPARE(b.prompt.asked.size(), 1);
+    }
+
+    void renderer_killed_mid_session()
+    {
+        const QString a = local_page("a.html", "<title>A</title>");
+        Browser b(app_dir());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        const qint64 renderer = b.window->page()->renderProcessPid();
+        QVERIFY(renderer > 0);
+        QSignalSpy gone(b.window->page(), &QWebEnginePage::renderProcessTerminated);
+        ::kill(static_cast<pid_t>(renderer), SIGKILL);
+        QTRY_COMPARE_WITH_TIMEOUT(gone.count(), 1, kLoadWait);
+        QTRY_COMPARE_WITH_TIMEOUT(b.window->page()->url(), QUrl("about:blank"), kLoadWait);
+        QTest::qWait(200);
+        QCOMPARE(b.last(), 1); // the empty page is not history
+        QCOMPARE(b.window->history().nav_mode(), NavMode::Ordinary);
+        // Still usable: the next page loads and is recorded.
+        b.type(a);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("A"), kLoadWait);
+        QTRY_COMPARE(b.last(), 2);
+        QVERIFY(b.window->page()->renderProcessPid() > 0);
+    }
+
+    void hover_pictures_and_a_missing_one()
+    {
+        QVERIFY(QFile::remove(file("cg/stop.gif")));
+        Browser b(app_dir());
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(b.c.home, &enter);
+        QVERIFY(!b.c.home->icon().isNull());
+        QCOMPARE(b.c.home->text(), QString());
+        QApplication::sendEvent(b.c.stop_b, &enter);
+        QVERIFY(b.c.stop_b->icon().isNull());
+        QCOMPARE(b.c.stop_b->text(), QString("×中止"));
+        // The mouse over the window's background: captions again.
+        QTest::mouseMove(b.window->centralWidget(), QPoint(600, 45));
+        QCOMPARE(b.c.home->text(), QString("▲ホーム"));
+        QVERIFY(b.c.home->icon().isNull());
+    }
+
+    void nothing_written_outside_the_saved_file()
+    {
+        const QString a = local_page("a.html", "<title>A</title><script>localStorage.x='1';document.cookie='a=1'</script>");
+        {
+            Browser b(app_dir());
+            b.type(a);
+            QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("A"), kLoadWait);
+        }
+        QStringList written;
+        for (const char* var : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME"}) {
+            if (qEnvironmentVariableIsEmpty(var))
+                QSKIP("needs the test's own XDG folders (run it through ctest)");
+            QDirIterator it(qEnvironmentVariable(var), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                written << it.next();
+        }
+        QVERIFY2(written.isEmpty(), qPrintable(written.join(", ")));
+    }
+
+    void started_as_root_it_says_why()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only meaningful for root");
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QTWEBENGINE_DISABLE_SANDBOX");
+        env.remove("QTWEBENGINE_CHROMIUM_FLAGS");
+        p.setProcessEnvironment(env);
+        p.start(suite_dir() + "brovu_v1000", {});
+        QVERIFY(p.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += p.readAllStandardError()).contains("QTWEBENGINE_DISABLE_SANDBOX=1") ||
+                                     p.state() == QProcess::NotRunning,
+                                 kLoadWait);
+        QVERIFY2(said.contains("QTWEBENGINE_DISABLE_SANDBOX=1"), said.constData());
+        // Not gone without a word: the message box waits for the user.
+        QCOMPARE(p.state(), QProcess::Running);
+        p.kill();
+        p.waitForFinished();
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    BrowserWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "browser_window_test.moc"
