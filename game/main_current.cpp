@@ -1,6 +1,3 @@
 #include "game_main.h"
 
-int main(int argc, char* argv[])
-{
-    return run_game(argc, argv, {QStringLiteral("1.0.84"), true});
-}
+int main(int argc, char* argv[]) { return run_game(argc, argv, GameBuild::current()); }

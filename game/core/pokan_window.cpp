@@ -1,5 +1,6 @@
 #include "pokan_window.h"
 #include "game_texts.h"
+#include "game/play/play_texts.h"
 #include "game/companion/companion_panel.h"
 #include "game/companion/trash_panel.h"
 #include "game/play/mouse_cls.h"
@@ -78,7 +79,10 @@ PokanWindow::PokanWindow(GameServices services, Options options, QWidget* parent
     connect(&pass_timer_, &QTimer::timeout, this, &PokanWindow::pass_timer_fired);
     engine_ = std::make_unique<GameEngine>(services_.clock, services_.random, data_.settings, data_.hit_comments,
                                            data_.miss_comments, static_cast<BoardView&>(*this),
-                                           static_cast<GameShell&>(*this), static_cast<GameCues&>(*this));
+                                           static_cast<GameShell&>(*this), static_cast<GameCues&>(*this),
+                                           options_.play);
+    if (options_.play.board_tip)
+        set_board_tip(play_texts::kBoardTip);
 }
 
 PokanWindow::~PokanWindow()

@@ -8,6 +8,7 @@
 #include "title_plate.h"
 #include "title_sequence.h"
 #include "desktop_services.h"
+#include "game_build.h"
 #include "game/companion/mascot_talk.h"
 #include "game/dialogs/weapon_cursors.h"
 #include "game/play/board_view.h"
@@ -40,10 +41,7 @@ public:
     static constexpr QPoint kBoardPos{30, 112};
     static constexpr int kBoardSize = 150;
 
-    struct Options {
-        QString version_text = QStringLiteral("1.0.84"); // major.minor.revision
-        bool with_skin_chooser = true;
-    };
+    using Options = GameBuild;
 
     PokanWindow(GameServices services, Options options, QWidget* parent = nullptr);
     ~PokanWindow() override;
@@ -162,6 +160,7 @@ private:
     void set_label(int index, const QString& text) override;
     void show_headings() override;
     void set_comment(const QString& text) override;
+    void set_board_tip(const QString& text) override;
     // GameShell
     void set_topmost(bool on) override;
     void set_stop_entry(bool visible, const QString& caption) override;

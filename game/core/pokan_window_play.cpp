@@ -225,6 +225,11 @@ void PokanWindow::set_comment(const QString& text)
     coment_->setText(text);
 }
 
+void PokanWindow::set_board_tip(const QString& text)
+{
+    back0_->setToolTip(text);
+}
+
 // ---- the window around the board
 
 void PokanWindow::set_topmost(bool on)

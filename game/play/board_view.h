@@ -28,4 +28,6 @@ public:
     // The six headings of the statistic labels, shown between games.
     virtual void show_headings() = 0;
     virtual void set_comment(const QString& text) = 0;
+    // The board's tool tip (only builds that have one set it).
+    virtual void set_board_tip(const QString& text) = 0;
 };

@@ -28,9 +28,9 @@ uint32_t interval_of(int16_t setting) { return static_cast<uint32_t>(std::max<in
 
 GameEngine::GameEngine(platform::Clock& clock, platform::Random& random, const GameSettings& settings,
                        std::span<const QString> hit_comments, std::span<const QString> miss_comments,
-                       BoardView& view, GameShell& shell, GameCues& cues)
+                       BoardView& view, GameShell& shell, GameCues& cues, PlayOptions options)
     : clock_(clock), random_(random), settings_(settings), hit_comments_(hit_comments),
-      miss_comments_(miss_comments), view_(view), shell_(shell), cues_(cues)
+      miss_comments_(miss_comments), view_(view), shell_(shell), cues_(cues), options_(options)
 {
 }
 
@@ -101,6 +101,8 @@ void GameEngine::count_down_tick()
     if (!counting_ || game_mode_ != GameMode::Playing)
         return;
     now_time_ = clock_.now_ms();
+    if (options_.count_down_clock_comment)
+        view_.set_comment(QString::number(platform::Clock::elapsed(count_start_, now_time_)));
     // One step at most per tick: 2 at 500 ms, 1 at 750, GO at 1000, over at 1500.
     if (platform::Clock::elapsed(count_start_, now_time_) >= static_cast<uint32_t>(4 - count_step_) * kCountStepMs) {
         if (count_step_ >= 0)
@@ -117,6 +119,8 @@ void GameEngine::count_down_over()
 {
     shell_.run_count_down_timer(false);
     view_.set_board_enabled(true);
+    if (options_.board_tip)
+        view_.set_board_tip(QString());
     view_.set_comment(play_texts::kComeOn);
     start_time_ = clock_.now_ms();
     play_loop(true);
@@ -272,7 +276,10 @@ void GameEngine::hit_hole(int hole)
         hit_coment();
         if (hit_mode_ == 0) {
             show_sprite(hole, kSealHit);
-            cues_.restart_hit(hole);
+            if (options_.hit_sound_simple)
+                cues_.play_simple(QStringLiteral("q1.wav"));
+            else
+                cues_.restart_hit(hole);
         } else {
             switch (pick(2)) {
             case 0:
@@ -346,7 +353,8 @@ void GameEngine::hit_hazu()
 void GameEngine::stop_act()
 {
     if (game_mode_ == GameMode::Playing) {
-        cues_.music_stop();
+        if (!options_.music_through_pause)
+            cues_.music_stop();
         running_ = false;
         // A count-down is held where it stands and finished on resume.
         shell_.run_pass_timer(false);
@@ -373,7 +381,8 @@ void GameEngine::saikai()
     const uint32_t now = clock_.now_ms();
     const uint32_t paused_for = now - now_time_;
     start_time_ += paused_for;
-    cues_.music_play();
+    if (!options_.music_through_pause)
+        cues_.music_play();
     if (counting_) {
         count_start_ += paused_for;
         now_time_ = now;
@@ -425,6 +434,8 @@ void GameEngine::game_end()
     }
     view_.fill_gauge(1.0, kWhite);
     view_.show_headings();
+    if (options_.board_tip)
+        view_.set_board_tip(play_texts::kBoardTip);
     game_mode_ = GameMode::Ready;
     shell_.reset_talk();
     cues_.music_stop();

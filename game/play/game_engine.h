@@ -4,6 +4,7 @@
 #include "game_mode.h"
 #include "game_shell.h"
 #include "interval_clock.h"
+#include "play_options.h"
 #include "game/core/game_settings.h"
 #include "platform/clock.h"
 #include "platform/random.h"
@@ -36,7 +37,7 @@ public:
 
     GameEngine(platform::Clock& clock, platform::Random& random, const GameSettings& settings,
                std::span<const QString> hit_comments, std::span<const QString> miss_comments,
-               BoardView& view, GameShell& shell, GameCues& cues);
+               BoardView& view, GameShell& shell, GameCues& cues, PlayOptions options = {});
 
     // Fresh game variables, normal mode, the product name in the comment line.
     void first_global();
@@ -107,6 +108,7 @@ private:
     BoardView& view_;
     GameShell& shell_;
     GameCues& cues_;
+    PlayOptions options_;
 
     // Across games.
     GameMode game_mode_ = GameMode::Startup;

@@ -11,6 +11,7 @@ inline const QString kGoHome = QString::fromUtf8("帰る?逃げていい?");
 inline const QString kModeNames[2] = {QStringLiteral("normal mode"), QStringLiteral("mode of ZAN")};
 inline const QString kPause = QString::fromUtf8("中断");
 inline const QString kResume = QString::fromUtf8("再開");
+inline const QString kBoardTip = QString::fromUtf8("右クリックでメニューが出ます｡");
 
 // Statistic labels during a game, each as the game has always written it.
 inline QString score_first(int score) { return QString::number(score) + QString::fromUtf8("得点"); }

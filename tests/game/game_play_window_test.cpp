@@ -256,6 +256,32 @@ private slots:
         QCOMPARE(w->engine().time_left(), 19);
     }
 
+    void the_earlier_build_differs_where_it_always_did()
+    {
+        Table t;
+        t.h.build = GameBuild::earlier();
+        QVERIFY(t.ready());
+        QCOMPARE(t.w->windowTitle(), u("ミポぽかん｡Ver: 1.0.81"));
+        QVERIFY(t.w->menus().change_pic == nullptr);
+        QStringList file;
+        for (QAction* a : t.w->menus().file->actions())
+            file << a->text();
+        QCOMPARE(file.indexOf(u("ヘルプ")), file.indexOf(u("スコア")) + 1);
+        QCOMPARE(t.w->controls().board->toolTip(), u("右クリックでメニューが出ます｡"));
+
+        t.h.random.set_script({at_hole(4)});
+        QVERIFY(t.start_with_f1());
+        QCOMPARE(t.w->controls().board->toolTip(), QString());
+        t.advance(100);
+        QTRY_COMPARE(t.w->engine().ana_flag(4), uint8_t(GameEngine::kSeal));
+        t.h.sound.log.clear();
+        QTest::keyClick(t.w, Qt::Key_5, Qt::KeypadModifier);
+        QCOMPARE(t.h.sound.log, QStringList({"simple q1.wav"}));
+        t.w->menus().m_stop->trigger();
+        t.w->menus().m_stop->trigger();
+        QCOMPARE(t.h.sound.log, QStringList({"simple q1.wav"})); // the music plays on through the pause
+    }
+
     void closing_during_a_game_stops_it_first()
     {
         Table t;

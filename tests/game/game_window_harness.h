@@ -55,7 +55,8 @@ struct Harness {
 
     GameServices services(platform::Prompt& with_prompt) { return {clock, random, sound, with_prompt, desktop}; }
     GameServices services() { return services(prompt); }
-    void make_app() { app = std::make_unique<GameApp>(services(), paths, PokanWindow::Options{}); }
+    GameBuild build = GameBuild::current();
+    void make_app() { app = std::make_unique<GameApp>(services(), paths, build); }
 
     // Shows the splash and lets its second pass.
     void start()

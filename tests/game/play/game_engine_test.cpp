@@ -19,15 +19,7 @@ constexpr double kNoYeti = 0.999;
 // One engine over a recording front end. The clock starts just before the 32-bit
 // counter wraps, so every game here runs across the wrap.
 struct Game {
-    platform::FakeClock clock{0xFFFFF000u};
-    platform::ScriptedRandom random;
-    GameSettings settings{100, 32767, 0, 0}; // seals every 100 ms; the yeti kept out unless a test wants it
-    std::array<QString, 22> hit_comments;
-    std::array<QString, 11> miss_comments;
-    RecordingFrontEnd fe;
-    GameEngine engine{clock, random, settings, hit_comments, miss_comments, fe, fe, fe};
-
-    Game()
+    explicit Game(PlayOptions options = {}) : engine{clock, random, settings, hit_comments, miss_comments, fe, fe, fe, options}
     {
         for (int i = 0; i < 22; ++i)
             hit_comments[i] = QString("hit%1").arg(i);
@@ -35,6 +27,14 @@ struct Game {
             miss_comments[i] = QString("miss%1").arg(i);
         engine.first_global();
     }
+
+    platform::FakeClock clock{0xFFFFF000u};
+    platform::ScriptedRandom random;
+    GameSettings settings{100, 32767, 0, 0}; // seals every 100 ms; the yeti kept out unless a test wants it
+    std::array<QString, 22> hit_comments;
+    std::array<QString, 11> miss_comments;
+    RecordingFrontEnd fe;
+    GameEngine engine;
 
     // The count-down as the window's 10 ms timer runs it.
     void count_down()
@@ -656,6 +656,38 @@ TEST(Restart, ANewStartWhilePausedForgetsThePause)
     EXPECT_TRUE(g.fe.topmost);
     EXPECT_EQ(g.engine.misses(), 0);
     EXPECT_TRUE(g.fe.finished.empty());
+}
+
+TEST(EarlierBuild, MusicPlaysThroughAPauseHitsUseTheOneShotPlayerTheCountDownCounts)
+{
+    Game g(PlayOptions{true, true, true, true});
+    g.random.set_script({at_hole(4)});
+    g.engine.begin();
+    g.clock.advance(320);
+    g.engine.count_down_tick();
+    EXPECT_EQ(g.fe.comment, "320"); // the milliseconds since the count-down began
+    g.count_down();
+    EXPECT_EQ(g.fe.board_tip, QString()); // no tip while a game runs
+    g.seal_tick();
+    g.fe.sounds.clear();
+    g.engine.hit_hole(4);
+    EXPECT_EQ(g.fe.sounds, QStringList({"simple q1.wav"}));
+    g.fe.sounds.clear();
+    g.engine.stop_act();
+    g.engine.stop_act();
+    EXPECT_TRUE(g.fe.sounds.isEmpty()); // the music was never stopped, nor started twice
+    g.engine.reset_command();
+    EXPECT_EQ(g.fe.board_tip, u("右クリックでメニューが出ます｡"));
+
+    // The current build: none of that.
+    Game now;
+    now.engine.begin();
+    now.clock.advance(320);
+    now.engine.count_down_tick();
+    EXPECT_EQ(now.fe.comment, QString());
+    now.count_down();
+    now.engine.reset_command();
+    EXPECT_EQ(now.fe.board_tip, "none");
 }
 
 } // namespace

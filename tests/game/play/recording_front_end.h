@@ -22,6 +22,7 @@ public:
     QRgb gauge_colour = 0;
     std::array<QString, 6> labels;
     QString comment;
+    QString board_tip = "none";
     bool topmost = false;
     bool stop_visible = false;
     QString stop_caption;
@@ -71,6 +72,7 @@ public:
         labels = {"H0", "H1", "H2", "H3", "H4", "H5"};
     }
     void set_comment(const QString& text) override { comment = text; }
+    void set_board_tip(const QString& text) override { board_tip = text; }
 
     // GameShell
     void set_topmost(bool on) override { topmost = on; }
