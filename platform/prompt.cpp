@@ -31,6 +31,10 @@ int QtPrompt::ask(const QString& text, const QString& title, Buttons buttons, Ic
     case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
@@ -38,7 +42,7 @@ int QtPrompt::ask(const QString& text, const QString& title, Buttons buttons, Ic
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     const int result = box.exec();
     if (result == -1 || box.clickedButton() == nullptr) // closed by Escape or the window manager
-        return buttons == Buttons::Ok ? kOk : (buttons == Buttons::YesNo ? kNo : kCancel);
+        return buttons == Buttons::Ok ? kOk : (buttons == Buttons::YesNoCancel || buttons == Buttons::OkCancel ? kCancel : kNo);
     return prompt_code(static_cast<QMessageBox::StandardButton>(box.standardButton(box.clickedButton())));
 }
 

@@ -10,7 +10,8 @@ namespace platform {
 // Message boxes and input boxes. Answers are the classic button codes.
 class Prompt {
 public:
-    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    // YesNoDefaultNo: いいえ answers Enter, for questions whose はい cannot be undone.
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoDefaultNo, YesNoCancel };
     enum class Icon { None, Information, Question, Warning, Critical };
     static constexpr int kOk = 1, kCancel = 2, kYes = 6, kNo = 7;
 

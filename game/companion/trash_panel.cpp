@@ -27,7 +27,7 @@ void TrashPanel::empty_clicked()
         refresh(); // nothing to ask about; show what is there now
         return;
     }
-    if (prompt_.ask(texts::kEmptyQuestion, texts::kEmptyTitle, platform::Prompt::Buttons::YesNo,
+    if (prompt_.ask(texts::kEmptyQuestion, texts::kEmptyTitle, platform::Prompt::Buttons::YesNoDefaultNo,
                     platform::Prompt::Icon::Question) != platform::Prompt::kYes)
         return;
     emptying_ = true;

@@ -36,7 +36,7 @@ public:
             return kOk; // nothing to choose
         if (answers_.empty()) {
             ++unscripted;
-            return buttons == Buttons::YesNo ? kNo : kCancel;
+            return buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? kNo : kCancel;
         }
         const int a = answers_.front();
         answers_.pop_front();

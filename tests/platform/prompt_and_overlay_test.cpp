@@ -36,6 +36,15 @@ private slots:
         QVERIFY(at.y() > QGuiApplication::primaryScreen()->availableGeometry().top()); // its usual height
     }
 
+    void enter_answers_no_when_no_is_the_default()
+    {
+        platform::QtPrompt prompt;
+        QTimer::singleShot(50, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+        QCOMPARE(prompt.ask("empty?", "title", platform::Prompt::Buttons::YesNoDefaultNo, platform::Prompt::Icon::Question), platform::Prompt::kNo);
+        QTimer::singleShot(50, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+        QCOMPARE(prompt.ask("empty?", "title", platform::Prompt::Buttons::YesNo, platform::Prompt::Icon::Question), platform::Prompt::kYes);
+    }
+
     void escape_in_the_input_box_is_no_answer()
     {
         platform::QtPrompt prompt;

@@ -206,7 +206,7 @@ TEST_F(TrashPanelTest, EmptyingAsksFirstAndNoLeavesEverything)
     panel.empty_clicked(); // unscripted: the safe answer いいえ
     ASSERT_EQ(prompt.asked.size(), 1);
     EXPECT_EQ(s(prompt.asked[0].text), "ごみ箱を空にしますか？");
-    EXPECT_EQ(prompt.asked[0].buttons, platform::Prompt::Buttons::YesNo);
+    EXPECT_EQ(prompt.asked[0].buttons, platform::Prompt::Buttons::YesNoDefaultNo);
     EXPECT_EQ(trash.emptyings, 0);
     EXPECT_EQ(lines()[1], "10 バイト");
 
