@@ -1,9 +1,12 @@
 #include "tokei_window.h"
+#include "platform/display_check.h"
 #include "platform/japanese_ui.h"
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    if (!platform::display_reachable(argc, argv))
+        return platform::kNoDisplayExitCode;
     QApplication app(argc, argv);
     platform::setup_japanese_ui(app);
     QApplication::setApplicationName(QStringLiteral("クルリトでも"));

@@ -1,11 +1,14 @@
 #include "game_main.h"
 #include "core/game_app.h"
+#include "platform/display_check.h"
 #include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
 #include <QApplication>
 
 int run_game(int argc, char* argv[], const PokanWindow::Options& options)
 {
+    if (!platform::display_reachable(argc, argv))
+        return platform::kNoDisplayExitCode;
     QApplication app(argc, argv);
     platform::setup_japanese_ui(app);
 
@@ -25,6 +28,9 @@ int run_game(int argc, char* argv[], const PokanWindow::Options& options)
         app.exit(exit_code);
     });
     game.show_logo();
+    // A failure before the event loop runs cannot stop the loop: it ends here.
+    if (exit_code != 0)
+        return exit_code;
     const int result = app.exec();
     return exit_code != 0 ? exit_code : result;
 }

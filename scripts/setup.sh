@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdg-utils
+  libxcb1-dev libxtst-dev
 )
 
 missing=()

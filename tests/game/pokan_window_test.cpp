@@ -1,3 +1,4 @@
+#include "game_folder.h"
 #include "game/core/game_app.h"
 #include "game/core/game_texts.h"
 #include "platform/atomic_file.h"
@@ -12,24 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-// A program folder of our own, copied from the built one, so tests can change it.
-bool copy_program_data(const QString& to)
-{
-    const QString from = qEnvironmentVariable("SUITE_DIR");
-    if (from.isEmpty())
-        return false;
-    QDir().mkpath(to + "/bmp");
-    QDir().mkpath(to + "/wav");
-    for (const QString& sub : {QString("bmp"), QString("wav")}) {
-        QDirIterator it(from + "/" + sub, QDir::Files);
-        while (it.hasNext()) {
-            it.next();
-            QFile::copy(it.filePath(), to + "/" + sub + "/" + it.fileName());
-        }
-    }
-    return QFile::copy(from + "/hitc.csv", to + "/hitc.csv") && QFile::copy(from + "/missc.csv", to + "/missc.csv");
-}
 
 struct Harness {
     QTemporaryDir dir;
