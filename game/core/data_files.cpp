@@ -4,7 +4,7 @@
 #include "game/scores/score_file.h"
 #include "platform/atomic_file.h"
 #include <QFile>
-#include <QFileInfo>
+#include <filesystem>
 
 namespace data_files {
 namespace {
@@ -17,10 +17,13 @@ enum class Found { Nothing, Readable, Unreadable };
 // block the start).
 Found open_data_file(QFile& file, QString* reason)
 {
-    const QFileInfo info(file.fileName());
-    if (!info.exists() && !info.isSymLink())
+    namespace fs = std::filesystem;
+    const fs::path path(QFile::encodeName(file.fileName()).toStdString());
+    std::error_code error;
+    const fs::file_status entry = fs::symlink_status(path, error);
+    if (entry.type() == fs::file_type::not_found)
         return Found::Nothing;
-    if (!info.isFile()) {
+    if (!fs::is_regular_file(fs::status(path, error))) {
         *reason = QStringLiteral("not a regular file");
         return Found::Unreadable;
     }

@@ -44,7 +44,7 @@ long peak_memory_kib()
 // Makes `path` into something that exists but is no readable regular file.
 using Maker = bool (*)(const QString& path);
 
-bool link_to_device(const QString& path) { return QFile::link("/dev/null", path); }
+bool link_to_device(const QString& path) { return QFile::link("/dev/zero", path); }
 bool link_to_nowhere(const QString& path) { return QFile::link(path + ".gone", path); }
 bool folder(const QString& path) { return QDir().mkdir(path); }
 bool make_pipe(const QString& path) { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
@@ -54,6 +54,7 @@ void expect_kept_and_reported(Maker make)
     for (const bool score_side : {true, false}) {
         Folder f;
         const QString path = score_side ? f.score : f.config;
+        SCOPED_TRACE(path.toStdString());
         ASSERT_TRUE(make(path));
         const QFileInfo before(path);
         GameData data = non_default_data();
