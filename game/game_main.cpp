@@ -7,7 +7,8 @@
 
 int run_game(int argc, char* argv[], const PokanWindow::Options& options)
 {
-    if (!platform::display_reachable(argc, argv))
+    const platform::DisplayProbe display(argc, argv);
+    if (!display.reachable())
         return platform::kNoDisplayExitCode;
     QApplication app(argc, argv);
     platform::setup_japanese_ui(app);

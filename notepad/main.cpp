@@ -9,7 +9,8 @@
 
 int main(int argc, char** argv)
 {
-    if (!platform::display_reachable(argc, argv))
+    const platform::DisplayProbe display(argc, argv);
+    if (!display.reachable())
         return platform::kNoDisplayExitCode;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("memolu"));

@@ -17,12 +17,14 @@ QByteArray option_value(int argc, char* argv[], const char* option)
     return {};
 }
 
-bool x_server_answers(const QByteArray& display)
+// An open connection when the X server answers, else nullptr.
+xcb_connection_t* connect_x_server(const QByteArray& display)
 {
     xcb_connection_t* connection = xcb_connect(display.isEmpty() ? nullptr : display.constData(), nullptr);
-    const bool ok = xcb_connection_has_error(connection) == 0;
+    if (xcb_connection_has_error(connection) == 0)
+        return connection;
     xcb_disconnect(connection);
-    return ok;
+    return nullptr;
 }
 
 bool wayland_socket_exists()
@@ -36,7 +38,7 @@ bool wayland_socket_exists()
 
 } // namespace
 
-bool display_reachable(int argc, char* argv[])
+DisplayProbe::DisplayProbe(int argc, char* argv[])
 {
     QByteArray platforms = option_value(argc, argv, "-platform");
     if (platforms.isEmpty())
@@ -50,20 +52,24 @@ bool display_reachable(int argc, char* argv[])
     // Qt tries the platforms in turn; one that answers is enough.
     for (const QByteArray& entry : platforms.split(';')) {
         const QByteArray name = entry.split(':').constFirst().trimmed(); // options follow a ':'
-        if (name == "xcb") {
-            if (x_server_answers(display))
-                return true;
-        } else if (name.startsWith("wayland")) {
-            if (wayland_socket_exists())
-                return true;
-        } else if (!name.isEmpty()) {
-            return true; // offscreen, vnc, a frame buffer: nothing to reach beforehand
-        }
+        if (name == "xcb")
+            reachable_ = (x_connection_ = connect_x_server(display)) != nullptr;
+        else if (name.startsWith("wayland"))
+            reachable_ = wayland_socket_exists();
+        else
+            reachable_ = !name.isEmpty(); // offscreen, vnc, a frame buffer: nothing to reach beforehand
+        if (reachable_)
+            return;
     }
     const QByteArray program = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toUtf8() : "";
     std::fprintf(stderr, "%s: no display to open the window on (platform %s, display \"%s\")\n", program.constData(),
                  platforms.constData(), display.constData());
-    return false;
+}
+
+DisplayProbe::~DisplayProbe()
+{
+    if (x_connection_)
+        xcb_disconnect(x_connection_);
 }
 
 } // namespace platform

@@ -10,7 +10,8 @@
 int main(int argc, char* argv[])
 {
     // Without any display to show on the window cannot be made at all.
-    if (!platform::display_reachable(argc, argv))
+    const platform::DisplayProbe display(argc, argv);
+    if (!display.reachable())
         return BlankProgram::kNoWindow;
 
     QApplication app(argc, argv);
