@@ -1,9 +1,13 @@
 #include "tokei_window.h"
+#include "platform/display_check.h"
 #include "platform/japanese_ui.h"
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    const platform::DisplayProbe display(argc, argv);
+    if (!display.reachable())
+        return platform::kNoDisplayExitCode;
     QApplication app(argc, argv);
     platform::setup_japanese_ui(app);
     QApplication::setApplicationName(QStringLiteral("クルリトでも"));

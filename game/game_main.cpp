@@ -7,12 +7,16 @@
 #include "platform/system_info_tool.h"
 #include "platform/run_dialog.h"
 #include "platform/xdg_desktop_actions.h"
+#include "platform/display_check.h"
 #include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
 #include <QApplication>
 
 int run_game(int argc, char* argv[], const PokanWindow::Options& options)
 {
+    const platform::DisplayProbe display(argc, argv);
+    if (!display.reachable())
+        return platform::kNoDisplayExitCode;
     QApplication app(argc, argv);
     platform::setup_japanese_ui(app);
 
@@ -48,6 +52,9 @@ int run_game(int argc, char* argv[], const PokanWindow::Options& options)
         app.exit(exit_code);
     });
     game.show_logo();
+    // A failure before the event loop runs cannot stop the loop: it ends here.
+    if (exit_code != 0)
+        return exit_code;
     const int result = app.exec();
     return exit_code != 0 ? exit_code : result;
 }

@@ -1,5 +1,6 @@
 // メモルー 2k: the diary notepad of the suite.
 #include "MF.h"
+#include "platform/display_check.h"
 #include "platform/file_dialogs.h"
 #include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
@@ -8,6 +9,9 @@
 
 int main(int argc, char** argv)
 {
+    const platform::DisplayProbe display(argc, argv);
+    if (!display.reachable())
+        return platform::kNoDisplayExitCode;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("memolu"));
     app.setApplicationVersion(QStringLiteral("%1.%2.%3")

@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QPixmap>
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -44,7 +45,10 @@ std::optional<QCursor> load_cursor_file(const QString& path)
     }
     if (image.isNull())
         return std::nullopt;
-    return QCursor(QPixmap::fromImage(image), hot->x(), hot->y());
+    // A damaged directory can put the hot spot anywhere up to 65535; kept inside
+    // the picture, the cursor still points where it is drawn.
+    const QPoint clamped(std::min(hot->x(), image.width() - 1), std::min(hot->y(), image.height() - 1));
+    return QCursor(QPixmap::fromImage(image), clamped.x(), clamped.y());
 }
 
 } // namespace platform

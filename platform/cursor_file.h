@@ -5,8 +5,9 @@
 
 namespace platform {
 
-// A Windows .cur file as a mouse cursor, with the hot spot stored in the file.
-// nullopt when the file is missing or not a cursor.
+// A Windows .cur file as a mouse cursor, with the hot spot stored in the file,
+// brought into the picture when the file puts it outside. nullopt when the file is
+// missing or not a cursor.
 std::optional<QCursor> load_cursor_file(const QString& path);
 
 // The hot spot recorded in the first entry of a .cur file's directory.

@@ -5,12 +5,7 @@
 //     the window until the board holds the hit picture and its repaint is queued.
 // Usage: bench_game_play <program folder>
 #include "game/core/game_app.h"
-#include "game/core/desktop_services.h"
-#include "platform/fakes/fake_system_info.h"
-#include "platform/fakes/fake_trash.h"
-#include "platform/fakes/recording_desktop_actions.h"
-#include "platform/fakes/recording_process_starter.h"
-#include "platform/fakes/recording_session_control.h"
+#include "tests/game/fake_desktop.h"
 #include "platform/fakes/scripted_prompt.h"
 #include <QApplication>
 #include <QDirIterator>
@@ -95,13 +90,8 @@ int main(int argc, char* argv[])
     platform::SystemRandom random;
     auto sound = platform::make_sdl_sound_system();
     platform::ScriptedPrompt prompt; // the result box answers at once
-    platform::FakeSystemInfo system;
-    platform::FakeTrash trash;
-    platform::RecordingSessionControl session;
-    platform::RecordingDesktopActions actions;
-    platform::RecordingProcessStarter starter;
-    DesktopServices desktop{system, trash, session, actions, starter};
-    GameApp game({clock, random, *sound, prompt, desktop}, GamePaths::in_folder(dir.path()), PokanWindow::Options{});
+    FakeDesktop desktop; // nothing of the companion is used here
+    GameApp game({clock, random, *sound, prompt, desktop.services}, GamePaths::in_folder(dir.path()), PokanWindow::Options{});
     game.show_logo();
     run_until([&] { return game.main_window() && game.main_window()->isVisible(); });
     PokanWindow* w = game.main_window();

@@ -3,6 +3,25 @@
 #include "game_texts.h"
 #include <QScreen>
 
+namespace {
+
+// One message for every data file that could not be read or written; "" when all is well.
+QString data_file_warning(const data_files::ReadResult& read)
+{
+    QString text;
+    if (!read.read_failures.isEmpty())
+        text += QString::fromUtf8("データファイルを読めません｡ファイルはそのままにします｡\n")
+            + read.read_failures.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    if (!read.write_failures.isEmpty())
+        text += QString::fromUtf8("データファイルを保存できません｡\n") + read.write_failures.join(QLatin1Char('\n'))
+            + QLatin1Char('\n');
+    if (!text.isEmpty())
+        text += QString::fromUtf8("スコアと設定はこの回だけのものになります｡");
+    return text;
+}
+
+} // namespace
+
 GameApp::GameApp(GameServices services, GamePaths paths, PokanWindow::Options options)
     : services_(services), paths_(std::move(paths)), options_(std::move(options))
 {
@@ -20,8 +39,13 @@ void GameApp::show_logo()
         return;
     }
     connect(logo_.get(), &LogoWindow::wait_over, this, [this] {
-        if (init_main())
-            logo_->exit_ani(main_.get());
+        const bool first_time = !main_;
+        if (!init_main())
+            return;
+        logo_->exit_ani(main_.get());
+        // The title plays where it can be seen: once, when the window first shows.
+        if (first_time)
+            main_->start_title();
     });
     logo_->start();
 }
@@ -43,11 +67,9 @@ bool GameApp::init_main()
     if (missing.isEmpty()) {
         const data_files::ReadResult read = data_files::read_files(paths_, main_->data());
         missing = read.missing_file;
-        if (missing.isEmpty() && !read.write_failures.isEmpty())
-            services_.prompt.inform(QString::fromUtf8("データファイルを保存できません｡\n")
-                                        + read.write_failures.join(QLatin1Char('\n'))
-                                        + QString::fromUtf8("\nスコアと設定はこの回だけのものになります｡"),
-                                    game_texts::kCloseTitle, platform::Prompt::Icon::Warning);
+        const QString warning = data_file_warning(read);
+        if (missing.isEmpty() && !warning.isEmpty())
+            services_.prompt.inform(warning, game_texts::kCloseTitle, platform::Prompt::Icon::Warning);
     }
     if (missing.isEmpty())
         missing = main_->apply_weapon();

@@ -194,8 +194,12 @@ QString PokanWindow::load(const GamePaths& paths)
     engine_->first_global();
     title_ = std::make_unique<TitleSequence>(services_.random, kClientWidth, kClientHeight);
     start_up();
-    timer_open_.start();
     return QString();
+}
+
+void PokanWindow::start_title()
+{
+    timer_open_.start();
 }
 
 QString PokanWindow::prepare_layout()
@@ -305,7 +309,8 @@ void PokanWindow::not_top()
 
 void PokanWindow::pokan_end()
 {
-    zorvik_label_->move(zorvik_label_->x(), 15);
+    // 15 × twips per pixel, which the pixel-scaled panel takes as pixels.
+    zorvik_label_->move(zorvik_label_->x(), 15 * 15);
     set_colours(zorvik_label_, QStringLiteral("blue"), QStringLiteral("white"));
     zorvik_label_->setText(game_texts::kCloseLabel);
     zorviklogo_->move(0, 0);

@@ -46,9 +46,11 @@ public:
     PokanWindow(GameServices services, Options options, QWidget* parent = nullptr);
     ~PokanWindow() override;
 
-    // The load handler: sounds, sprite holders, labels, the title panel; starts the
-    // title animation. Returns the full path of a picture that would not load, or "".
+    // The load handler: sounds, sprite holders, labels, the title panel.
+    // Returns the full path of a picture that would not load, or "".
     QString load(const GamePaths& paths);
+    // Starts the title animation; called once the window is on screen.
+    void start_title();
     // Size, title plate picture and background, as start-up prepares them.
     // Returns the path of the title picture when it would not load, or "".
     QString prepare_layout();

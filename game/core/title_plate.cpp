@@ -1,4 +1,5 @@
 #include "title_plate.h"
+#include <QPaintEvent>
 #include <QPainter>
 
 TitlePlate::TitlePlate(QWidget* parent, int width, int height) : platform::SurfaceWidget(parent, width, height) {}
@@ -7,6 +8,7 @@ void TitlePlate::set_title(const QPixmap& text, QPoint pos)
 {
     title_ = text;
     title_pos_ = pos;
+    composed_.clear();
     update();
 }
 
@@ -19,7 +21,31 @@ void TitlePlate::move_title(QPoint pos)
     update(before.united(title_geometry()));
 }
 
-void TitlePlate::paint_over(QPainter& painter)
+const QImage& TitlePlate::composed_title()
 {
-    painter.drawPixmap(title_pos_, title_);
+    // Any drawing on the picture gives it a new cache key: what was made before is stale.
+    const QImage& picture = surface().image();
+    if (picture.cacheKey() != composed_for_) {
+        composed_.clear();
+        composed_for_ = picture.cacheKey();
+    }
+    const quint64 place = (quint64(quint32(title_pos_.x())) << 32) | quint32(title_pos_.y());
+    auto it = composed_.find(place);
+    if (it == composed_.end()) {
+        QImage image = picture.copy(title_geometry());
+        QPainter(&image).drawPixmap(0, 0, title_);
+        it = composed_.insert(place, image);
+    }
+    return *it;
+}
+
+void TitlePlate::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    const QRect title = title_geometry();
+    // The picture where the title is not, the title (opaque, picture included) where it is.
+    for (const QRect& r : event->region().subtracted(title))
+        p.drawImage(r.topLeft(), surface().image(), r);
+    if (!title_.isNull() && event->region().intersects(title))
+        p.drawImage(title.topLeft(), composed_title());
 }

@@ -1,10 +1,13 @@
 #pragma once
 #include "platform/surface_widget.h"
+#include <QHash>
+#include <QImage>
 #include <QPixmap>
 
 // The title plate: the title picture with the title text `gtl` over it. The text
-// is a picture drawn once and painted at its current place, so shaking it 45 times
-// a second repaints only the few pixels it leaves and enters.
+// shakes 45 times a second among a handful of places, so the plate keeps, for
+// each place, the text already laid over the picture: a shake repaints only the
+// rectangle the text leaves and enters, by copying pixels, with no blending.
 class TitlePlate : public platform::SurfaceWidget {
     Q_OBJECT
 public:
@@ -15,9 +18,14 @@ public:
     QRect title_geometry() const { return {title_pos_, title_.deviceIndependentSize().toSize()}; }
 
 protected:
-    void paint_over(QPainter& painter) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The picture under the title's rectangle with the text over it, at the current place.
+    const QImage& composed_title();
+
     QPixmap title_;
     QPoint title_pos_;
+    QHash<quint64, QImage> composed_; // by place, for the picture as it was when made
+    qint64 composed_for_ = 0;         // the picture's cache key then
 };

@@ -1,5 +1,4 @@
 #include "blank_program.h"
-#include <QGuiApplication>
 #include <QWindow>
 
 BlankProgram::BlankProgram(platform::Prompt& prompt, platform::SingleInstance& instance)
@@ -20,9 +19,8 @@ std::optional<int> BlankProgram::start(const QRect& screen_rect, QPoint cursor)
     window_->showFullScreen();
     if (!window_->windowHandle())
         return kNoWindow;
+    // Keys come through focus, never a keyboard grab: a grab would also take the keys
+    // meant for another program's box in front, such as a second copy's refusal.
     window_->activateWindow();
-    // Keys go to the blank screen even if the window manager gives focus elsewhere.
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        window_->grabKeyboard();
     return std::nullopt;
 }

@@ -62,7 +62,6 @@ void BlankScreen::finish()
     if (finished_)
         return;
     finished_ = true;
-    releaseKeyboard();
     unsetCursor();
     closing_ = true;
     close();

@@ -1,4 +1,5 @@
 #include "blank_program.h"
+#include "platform/display_check.h"
 #include "platform/japanese_ui.h"
 #include "platform/prompt.h"
 #include "platform/single_instance.h"
@@ -6,24 +7,11 @@
 #include <QCursor>
 #include <QScreen>
 
-namespace {
-
-// Without any display to show on the window cannot be made at all.
-bool display_reachable()
-{
-#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
-    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
-        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-#else
-    return true;
-#endif
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
-    if (!display_reachable())
+    // Without any display to show on the window cannot be made at all.
+    const platform::DisplayProbe display(argc, argv);
+    if (!display.reachable())
         return BlankProgram::kNoWindow;
 
     QApplication app(argc, argv);

@@ -1,14 +1,10 @@
 #pragma once
 // A game in a program folder of its own, on a fake clock, with scripted answers.
+#include "game_folder.h"
 #include "game/core/game_app.h"
 #include "platform/atomic_file.h"
-#include "game/core/desktop_services.h"
+#include "fake_desktop.h"
 #include "platform/fakes/fake_clock.h"
-#include "platform/fakes/fake_system_info.h"
-#include "platform/fakes/fake_trash.h"
-#include "platform/fakes/recording_desktop_actions.h"
-#include "platform/fakes/recording_process_starter.h"
-#include "platform/fakes/recording_session_control.h"
 #include "platform/fakes/recording_sound.h"
 #include "platform/fakes/scripted_prompt.h"
 #include "platform/fakes/scripted_random.h"
@@ -18,36 +14,19 @@
 #include <memory>
 
 
-// A program folder of our own, copied from the built one, so tests can change it.
-inline bool copy_program_data(const QString& to)
-{
-    const QString from = qEnvironmentVariable("SUITE_DIR");
-    if (from.isEmpty())
-        return false;
-    QDir().mkpath(to + "/bmp");
-    QDir().mkpath(to + "/wav");
-    for (const QString& sub : {QString("bmp"), QString("wav")}) {
-        QDirIterator it(from + "/" + sub, QDir::Files);
-        while (it.hasNext()) {
-            it.next();
-            QFile::copy(it.filePath(), to + "/" + sub + "/" + it.fileName());
-        }
-    }
-    return QFile::copy(from + "/hitc.csv", to + "/hitc.csv") && QFile::copy(from + "/missc.csv", to + "/missc.csv");
-}
-
 struct Harness {
     QTemporaryDir dir;
     platform::FakeClock clock{1000};
     platform::ScriptedRandom random{{0.1, 0.9, 0.5}};
     platform::RecordingSoundSystem sound;
     platform::ScriptedPrompt prompt;
-    platform::FakeSystemInfo system;
-    platform::FakeTrash trash;
-    platform::RecordingSessionControl session;
-    platform::RecordingDesktopActions actions;
-    platform::RecordingProcessStarter starter;
-    DesktopServices desktop{system, trash, session, actions, starter};
+    FakeDesktop fakes;
+    platform::FakeSystemInfo& system = fakes.system;
+    platform::FakeTrash& trash = fakes.trash;
+    platform::RecordingSessionControl& session = fakes.session;
+    platform::RecordingDesktopActions& actions = fakes.actions;
+    platform::RecordingProcessStarter& starter = fakes.starter;
+    DesktopServices& desktop = fakes.services;
     GamePaths paths = GamePaths::in_folder(dir.path());
     std::unique_ptr<GameApp> app;
 

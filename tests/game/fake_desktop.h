@@ -1,0 +1,18 @@
+#pragma once
+// The desktop companion's services as fakes: nothing here reaches the real session,
+// trash or programs.
+#include "game/core/desktop_services.h"
+#include "platform/fakes/fake_system_info.h"
+#include "platform/fakes/fake_trash.h"
+#include "platform/fakes/recording_desktop_actions.h"
+#include "platform/fakes/recording_process_starter.h"
+#include "platform/fakes/recording_session_control.h"
+
+struct FakeDesktop {
+    platform::FakeSystemInfo system;
+    platform::FakeTrash trash;
+    platform::RecordingSessionControl session;
+    platform::RecordingDesktopActions actions;
+    platform::RecordingProcessStarter starter;
+    DesktopServices services{system, trash, session, actions, starter};
+};
