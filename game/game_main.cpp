@@ -7,6 +7,7 @@
 #include "platform/system_info_tool.h"
 #include "platform/run_dialog.h"
 #include "platform/xdg_desktop_actions.h"
+#include "platform/data_folder.h"
 #include "platform/display_check.h"
 #include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
@@ -33,7 +34,9 @@ int run_game(int argc, char* argv[], const PokanWindow::Options& options)
         if (show_system_panel)
             show_system_panel();
     });
-    const GamePaths paths = GamePaths::in_folder(platform::program_folder());
+    GamePaths paths = GamePaths::in_folder(platform::program_folder());
+    // An installed program folder cannot be written: the scores and settings go to the user's folder.
+    paths.data_dir = platform::data_folder(paths.app_dir, {QStringLiteral("score.ini"), QStringLiteral("config.csv")});
     platform::DetachedProcessStarter starter(paths.app_dir);
     DesktopServices desktop{system, trash, session, actions, starter};
     GameApp game({clock, random, *sound, prompt, desktop}, paths, options);

@@ -29,7 +29,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
 
 } // namespace
 
-MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir, std::function<void()> beep)
+MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir, std::function<void()> beep,
+       QString data_dir)
 {
     setObjectName(QStringLiteral("mF"));
     setWindowTitle(caption());
@@ -83,7 +84,7 @@ MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir
     connect(f_sizeCB, &PickList::picked, this, [this] { f_sizeCB_Click(); });
 
     // The settings window sets the text area's colours from its file.
-    setting_ = new Setting(memo, prompt, app_dir, this);
+    setting_ = new Setting(memo, prompt, data_dir.isEmpty() ? app_dir : data_dir, this);
 }
 
 MF::~MF() = default;

@@ -17,8 +17,9 @@ class Setting;
 class MF final : public QMainWindow, public EditorView {
     Q_OBJECT
 public:
+    // `data_dir`: where the settings file lives; empty for the program folder.
     MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir,
-       std::function<void()> beep = {});
+       std::function<void()> beep = {}, QString data_dir = {});
     ~MF() override;
 
     static QString caption();

@@ -1,5 +1,6 @@
 // メモルー 2k: the diary notepad of the suite.
 #include "MF.h"
+#include "platform/data_folder.h"
 #include "platform/display_check.h"
 #include "platform/file_dialogs.h"
 #include "platform/japanese_ui.h"
@@ -23,7 +24,8 @@ int main(int argc, char** argv)
     const QString app_dir = platform::program_folder();
     platform::QtPrompt prompt;
     platform::QtFileDialogs dialogs;
-    MF window(prompt, dialogs, app_dir);
+    // An installed program folder cannot be written: the colours go to the user's folder.
+    MF window(prompt, dialogs, app_dir, {}, platform::data_folder(app_dir, {QStringLiteral("mlz_config.ini")}));
     prompt.set_parent(&window);
     dialogs.set_parent(&window);
     window.show();

@@ -106,7 +106,7 @@ ReadResult read_files(const GamePaths& paths, GameData& data)
     ReadResult result;
 
     read_binary_file(
-        paths.app_dir + QStringLiteral("score.ini"), score_file::kCompleteSize,
+        paths.data_dir + QStringLiteral("score.ini"), score_file::kCompleteSize,
         [&](const QByteArray& bytes) { score_file::parse(bytes, data.score_table); },
         [&](QString* error) { return write_scores(paths, data.score_table, error); }, result);
 
@@ -118,7 +118,7 @@ ReadResult read_files(const GamePaths& paths, GameData& data)
         result.missing_file = miss_path;
 
     read_binary_file(
-        paths.app_dir + QStringLiteral("config.csv"), config_file::kCompleteSize,
+        paths.data_dir + QStringLiteral("config.csv"), config_file::kCompleteSize,
         [&](const QByteArray& bytes) { data.settings = config_file::parse(bytes); },
         [&](QString* error) { return write_config(paths, data.settings, error); }, result);
 
@@ -127,12 +127,12 @@ ReadResult read_files(const GamePaths& paths, GameData& data)
 
 bool write_config(const GamePaths& paths, const GameSettings& settings, QString* error)
 {
-    return replace_data_file(paths.app_dir + QStringLiteral("config.csv"), config_file::serialize(settings), error);
+    return replace_data_file(paths.data_dir + QStringLiteral("config.csv"), config_file::serialize(settings), error);
 }
 
 bool write_scores(const GamePaths& paths, const ScoreTable& table, QString* error)
 {
-    return replace_data_file(paths.app_dir + QStringLiteral("score.ini"), score_file::serialize(table), error);
+    return replace_data_file(paths.data_dir + QStringLiteral("score.ini"), score_file::serialize(table), error);
 }
 
 } // namespace data_files

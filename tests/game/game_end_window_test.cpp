@@ -137,6 +137,20 @@ private slots:
         QCOMPARE(stored[1].name, u("me    "));
     }
 
+    void the_files_go_to_the_data_folder_when_it_is_not_the_program_folder()
+    {
+        QTemporaryDir user;
+        Table t;
+        t.h.paths.data_dir = user.path() + "/";
+        t.h.prompt.answer_input(u("me"));
+        QVERIFY(t.ready());
+        QVERIFY(play_one_hit_then_miss_out(t));
+        QCOMPARE(table_in(user.path() + "/score.ini")[0].name, u("me    "));
+        QCOMPARE(file_bytes(user.path() + "/config.csv").size(), 7);
+        QVERIFY(!QFile::exists(t.h.paths.app_dir + "score.ini"));
+        QVERIFY(!QFile::exists(t.h.paths.app_dir + "config.csv"));
+    }
+
     void a_score_file_that_cannot_be_written_is_reported_and_the_table_kept()
     {
         Table t;
