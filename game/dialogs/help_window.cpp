@@ -15,12 +15,6 @@ namespace {
 constexpr int kWidth = 400;
 constexpr int kHeight = 200;
 
-QImage read_picture(const QString& path)
-{
-    QImage image(path);
-    return image;
-}
-
 } // namespace
 
 HelpWindow::HelpWindow(const SpriteSet& sprites, const QString& bmp_dir, platform::Prompt& prompt, Options options,
@@ -68,7 +62,7 @@ HelpWindow::HelpWindow(const SpriteSet& sprites, const QString& bmp_dir, platfor
     std::array<platform::Surface, 2> arrows;
     QString missing;
     for (int i = 0; i < 2; ++i) {
-        const QImage picture = read_picture(bmp_dir + files[i]);
+        const QImage picture(bmp_dir + files[i]);
         if (picture.isNull() && missing.isEmpty())
             missing = bmp_dir + files[i];
         if (!picture.isNull())
@@ -114,11 +108,11 @@ void HelpWindow::show_page()
 void HelpWindow::draw_face()
 {
     face_.fill(qRgb(255, 255, 255));
+    // The credit along the bottom edge, below the pictures and the arrows.
     QFont credit_font = font();
-    credit_font.setPointSize(14);
-    // Five empty lines, then the credit.
-    const int line = QFontMetrics(credit_font).lineSpacing();
-    face_.print(QPoint(0, 5 * line), dialog_texts::kHelpCredit, credit_font, qRgb(0, 0, 0));
+    credit_font.setPointSize(11);
+    const int line = QFontMetrics(credit_font).height();
+    face_.print(QPoint(0, kHeight - line - 3), dialog_texts::kHelpCredit, credit_font, qRgb(70, 70, 110));
     QPainter p(&face_.image());
     for (int i = 1; i <= 200; ++i) {
         p.setPen(QPen(QColor(HelpPages::band_colour(i)), 6, Qt::SolidLine, Qt::FlatCap));

@@ -27,7 +27,7 @@ QLabel* preview(QWidget* parent, const QString& tip)
 
 void show_picture(QLabel* label, const QImage& image)
 {
-    label->setPixmap(QPixmap::fromImage(image));
+    label->setPixmap(QPixmap::fromImage(SelectbitWindow::preview_of(image)));
 }
 
 // The drive whose path holds `path` best: the longest one that is a prefix of it.
@@ -115,6 +115,22 @@ void SelectbitWindow::lay_out()
     decoy->setGeometry(right, 90, 100, 18);
     controls_.picback->move(right, 110);
     controls_.command1->setGeometry(right, 180, std::max(80, width() - right - 16), 30);
+}
+
+QImage SelectbitWindow::preview_of(const QImage& sprite)
+{
+    // Shown as the board shows it: the key colour lets the white behind it through.
+    QImage preview = sprite.convertToFormat(QImage::Format_RGB32);
+    if (preview.isNull())
+        return preview;
+    const QRgb key = preview.pixel(0, 0);
+    for (int y = 0; y < preview.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(preview.scanLine(y));
+        for (int x = 0; x < preview.width(); ++x)
+            if (line[x] == key)
+                line[x] = qRgb(255, 255, 255);
+    }
+    return preview;
 }
 
 bool SelectbitWindow::set_dir_path(const QString& path)

@@ -25,6 +25,8 @@ public:
     // stays where it was and false is returned.
     bool set_dir_path(const QString& path);
     const QString& dir_path() const { return dir_path_; }
+    // A sprite as its preview shows it: on white.
+    static QImage preview_of(const QImage& sprite);
     bool skin_found() const { return skin_found_; }
 
     struct Controls {

@@ -36,6 +36,8 @@ QImage picture(const QString& path) { return QImage(path).convertToFormat(QImage
 
 QImage shown(QLabel* label) { return label->pixmap().toImage().convertToFormat(QImage::Format_RGB32); }
 
+QImage preview(const QString& path) { return SelectbitWindow::preview_of(picture(path)); }
+
 } // namespace
 
 class ExtraWindowsTest : public QObject {
@@ -80,7 +82,7 @@ private slots:
         QCOMPARE(s->windowTitle(), t.h.paths.app_dir);
         QCOMPARE(c.info->text(), dialog_texts::kChooseFolder);
         QVERIFY(s->skin_found()); // the program's own pictures are a skin
-        QCOMPARE(shown(c.pic), picture(t.h.paths.bmp_dir + "mipo33.bmp"));
+        QCOMPARE(shown(c.pic), preview(t.h.paths.bmp_dir + "mipo33.bmp"));
 
         // Down through the folder list: the program folder, skin, snow.
         QVERIFY(open_folder(c.dir, root));
@@ -89,8 +91,9 @@ private slots:
         QVERIFY(open_folder(c.dir, snow));
         QCOMPARE(s->windowTitle(), "FileShow -> " + snow);
         QCOMPARE(c.info->text(), dialog_texts::kSkinFound);
-        QCOMPARE(shown(c.pic), picture(snow + "/MIPO33.BMP"));
-        QCOMPARE(shown(c.picback), picture(snow + "/HAZURE34.BMP"));
+        QCOMPARE(shown(c.pic), preview(snow + "/MIPO33.BMP"));
+        QCOMPARE(shown(c.picback), preview(snow + "/HAZURE34.BMP"));
+        QCOMPARE(shown(c.pic).pixel(0, 0), qRgb(255, 255, 255));
         for (int row = 0; row < c.dir->count(); ++row) // folders only
             QVERIFY(QFileInfo(c.dir->item(row)->data(Qt::UserRole).toString()).isDir());
 
