@@ -15,6 +15,17 @@ namespace {
 const QString kAboutIcon = QStringLiteral("mipo_about.bmp"); // in bmp/
 const QString kProgramIcon = QStringLiteral("mpkx.ico");     // in the program folder
 
+// Shows the window of `slot`, made by `make` when there is none (never made, or unloaded).
+template <class Window, class Make>
+Window* open_window(QPointer<Window>& slot, Make make)
+{
+    if (!slot)
+        slot = make();
+    slot->show();
+    slot->raise();
+    return slot;
+}
+
 } // namespace
 
 void PokanWindow::connect_dialogs()
@@ -58,13 +69,11 @@ void PokanWindow::show_skin_chooser()
 {
     if (!dialogs_ || !options_.with_skin_chooser)
         return;
-    if (!dialogs_->selectbit) {
-        dialogs_->selectbit =
-            new SelectbitWindow(paths_.app_dir, *dialogs_->services.drives, services_.prompt, this);
-        connect(dialogs_->selectbit, &SelectbitWindow::skin_chosen, this, &PokanWindow::apply_skin);
-    }
-    dialogs_->selectbit->show();
-    dialogs_->selectbit->raise();
+    open_window(dialogs_->selectbit, [this] {
+        auto* chooser = new SelectbitWindow(paths_.app_dir, *dialogs_->services.drives, services_.prompt, this);
+        connect(chooser, &SelectbitWindow::skin_chosen, this, &PokanWindow::apply_skin);
+        return chooser;
+    });
 }
 
 void PokanWindow::apply_skin(const SkinLoader::Skin& skin)
@@ -83,10 +92,9 @@ void PokanWindow::show_help()
 {
     if (!dialogs_)
         return;
-    if (!dialogs_->help)
-        dialogs_->help = new HelpWindow(sprites_, paths_.bmp_dir, services_.prompt, HelpWindow::Options{}, this);
-    dialogs_->help->show();
-    dialogs_->help->raise();
+    open_window(dialogs_->help, [this] {
+        return new HelpWindow(sprites_, paths_.bmp_dir, services_.prompt, HelpWindow::Options{}, this);
+    });
 }
 
 void PokanWindow::show_about()
@@ -94,24 +102,22 @@ void PokanWindow::show_about()
     if (!dialogs_)
         return;
     sounds_->play_simple(QStringLiteral("open_mpkx.wav"));
-    if (!dialogs_->about)
-        dialogs_->about = new AboutWindow(
-            options_.version_text, paths_.bmp_dir + kAboutIcon, services_.random,
-            {*dialogs_->services.info_tool, dialogs_->services.start_program, services_.prompt}, this);
-    dialogs_->about->show();
-    dialogs_->about->raise();
+    open_window(dialogs_->about, [this] {
+        return new AboutWindow(options_.version_text, paths_.bmp_dir + kAboutIcon, services_.random,
+                               {*dialogs_->services.info_tool, dialogs_->services.start_program, services_.prompt},
+                               this);
+    });
 }
 
 void PokanWindow::show_maker()
 {
     if (!dialogs_)
         return;
-    if (!dialogs_->zorvik)
-        dialogs_->zorvik = new ZorvikWindow(
-            options_.version_text, paths_.app_dir + kProgramIcon,
-            {*dialogs_->services.info_tool, dialogs_->services.start_program, services_.prompt}, this);
-    dialogs_->zorvik->show();
-    dialogs_->zorvik->raise();
+    open_window(dialogs_->zorvik, [this] {
+        return new ZorvikWindow(options_.version_text, paths_.app_dir + kProgramIcon,
+                                {*dialogs_->services.info_tool, dialogs_->services.start_program, services_.prompt},
+                                this);
+    });
     emit logo_wanted();
 }
 
@@ -119,11 +125,8 @@ void PokanWindow::show_history()
 {
     if (!dialogs_)
         return;
-    if (!dialogs_->history)
-        dialogs_->history = new HistoryWindow(paths_.app_dir, services_.prompt, this);
-    dialogs_->history->show();
-    dialogs_->history->raise();
-    dialogs_->history->readfile();
+    open_window(dialogs_->history, [this] { return new HistoryWindow(paths_.app_dir, services_.prompt, this); })
+        ->readfile();
 }
 
 void PokanWindow::show_screen_saver()
