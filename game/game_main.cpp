@@ -12,6 +12,7 @@
 #include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
 #include <QApplication>
+#include <QIcon>
 
 int run_game(int argc, char* argv[], const PokanWindow::Options& options)
 {
@@ -20,6 +21,7 @@ int run_game(int argc, char* argv[], const PokanWindow::Options& options)
         return platform::kNoDisplayExitCode;
     QApplication app(argc, argv);
     platform::setup_japanese_ui(app);
+    app.setWindowIcon(QIcon(platform::program_folder() + QStringLiteral("mpkx.ico")));
 
     platform::SystemClock clock;
     platform::SystemRandom random;

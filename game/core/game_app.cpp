@@ -55,6 +55,7 @@ bool GameApp::init_main()
     if (!main_) {
         main_ = std::make_unique<PokanWindow>(services_, options_);
         connect(main_.get(), &PokanWindow::closed, this, &GameApp::finished);
+        connect(main_.get(), &PokanWindow::logo_wanted, this, &GameApp::show_logo);
         const QString missing = main_->load(paths_);
         if (!missing.isEmpty()) {
             fail(missing);

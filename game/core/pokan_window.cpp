@@ -179,11 +179,13 @@ void PokanWindow::connect_menus()
     for (QMenu* menu : {menus_.file, menus_.system, menus_.info})
         connect(menu, &QMenu::aboutToShow, this, &PokanWindow::top_menu_opened);
     connect_companion();
+    connect_dialogs();
 }
 
 QString PokanWindow::load(const GamePaths& paths)
 {
     paths_ = paths;
+    dialogs_ = std::make_unique<GameDialogs>();
     score_keeper_ = std::make_unique<ScoreKeeper>(paths_.data_dir + QStringLiteral("score.ini"), data_.score_table);
     sounds_ = std::make_unique<GameSounds>(services_.sound, paths_.wav_dir);
     const QString missing = sprites_.load(paths_.bmp_dir);

@@ -10,6 +10,9 @@
 #include "desktop_services.h"
 #include "game_build.h"
 #include "game/companion/mascot_talk.h"
+#include "game/dialogs/game_dialogs.h"
+#include "game/dialogs/help_window.h"
+#include "game/dialogs/skin_loader.h"
 #include "game/dialogs/weapon_cursors.h"
 #include "game/play/board_view.h"
 #include "game/play/game_cues.h"
@@ -224,4 +227,25 @@ private:
     platform::DesktopOverlay desk_text_;
     bool shut_down_ = false;
     bool title_ended_ = false;
+
+    // ---- the game's dialogs (pokan_window_dialogs.cpp)
+public:
+    void show_equipment();    // ファイル → 装備; icon 1 of the icon menu
+    void show_settings();     // ファイル → 設定; icon 4
+    void show_skin_chooser(); // ファイル → 絵柄の変更 (current build only)
+    void show_help();         // ファイル → ヘルプ; icon 2
+    void show_about();        // 情報 → ミポぽかん。2000
+    void show_maker();        // 情報 → ゾルヴィクについて, with the splash
+    void show_history();      // 情報 → 更新履歴
+    void show_screen_saver(); // システム → スクリーンセーバー
+    GameDialogs& dialogs() { return *dialogs_; }
+signals:
+    // The maker window wants the splash shown again.
+    void logo_wanted();
+private:
+    HelpWindow::Options help_options() const;
+    void connect_dialogs();
+    void apply_skin(const SkinLoader::Skin& skin);
+    std::unique_ptr<GameDialogs> dialogs_;
+    // ---- end of the game's dialogs
 };

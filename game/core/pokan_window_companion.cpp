@@ -96,9 +96,14 @@ void PokanWindow::iconmenu(int cell)
         start_program(icon->program);
         break;
     case companion::IconAction::ShowEquipment:
+        show_equipment();
+        break;
     case companion::IconAction::ShowHelp:
+        show_help();
+        break;
     case companion::IconAction::ShowSettings:
-        break; // the game's dialogs
+        show_settings();
+        break;
     }
 }
 

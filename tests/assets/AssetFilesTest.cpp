@@ -125,6 +125,10 @@ private slots:
             QTest::newRow(n) << QString(n) + ".bmp" << 50;
         QTest::newRow("help_next") << QString("help_next.bmp") << 32;
         QTest::newRow("help_back") << QString("help_back.bmp") << 32;
+        QTest::newRow("mipo_about") << QString("mipo_about.bmp") << 64;
+        for (const char* n : {"ANA3", "MIPO31", "MIPO32", "MIPO33", "ITA5", "HAZURE31", "HAZURE32", "HAZURE33",
+                              "HAZURE34", "HAZURE_M"})
+            QTest::newRow(qPrintable(QString("snow ") + n)) << QString("../skin/snow/") + n + ".BMP" << 50;
     }
 
     // Drawn from the top-left corner with that pixel as the transparent
@@ -298,6 +302,33 @@ private slots:
         QVERIFY(img.hasAlphaChannel());
         QCOMPARE(qAlpha(img.pixel(0, 0)), 0);    // round badge: clear corners
         QVERIFY(qAlpha(img.pixel(16, 16)) > 200); // solid middle
+    }
+
+    // The game's own window icon: the seal on a round patch of ice.
+    void game_window_icon()
+    {
+        QImageReader reader(suite_path("mpkx.ico"));
+        QCOMPARE(reader.format(), QByteArray("ico"));
+        const QImage img = reader.read();
+        QCOMPARE(img.size(), QSize(48, 48));
+        QCOMPARE(qAlpha(img.pixel(0, 0)), 0);
+        QVERIFY(qAlpha(img.pixel(24, 24)) > 200);
+    }
+
+    // The snow skin is every sprite a skin replaces, each one changed, under
+    // Windows-style names.
+    void snow_skin_differs_from_the_sprites()
+    {
+        const QDir skin(suite_path("skin/snow"));
+        QCOMPARE(skin.entryList(QDir::Files).size(), 10);
+        for (const char* n : {"ana3", "mipo31", "mipo32", "mipo33", "ita5", "hazure31", "hazure32", "hazure33",
+                              "hazure34", "hazure_m"}) {
+            const QImage own(suite_path(QString("bmp/") + n + ".bmp"));
+            const QImage snow(skin.filePath(QString(n).toUpper() + ".BMP"));
+            QVERIFY2(!snow.isNull(), n);
+            QCOMPARE(snow.size(), own.size());
+            QVERIFY2(snow != own, n);
+        }
     }
 
     void cursors_data()

@@ -4,8 +4,9 @@
 //   assetgen pictures <bmp dir>
 //   assetgen sounds <wav dir>
 //   assetgen text <utf-8 source> <cp932 destination>
-//   assetgen icons <program dir>        window icons of the other programs
+//   assetgen icons <program dir>        window icons of the programs
 //   assetgen browser <cg dir>           the browser's hover pictures (GIF)
+//   assetgen skin <bmp dir> <skin dir>  the snow skin, drawn over the sprites
 //   assetgen sheet <bmp dir> <png>      every picture on one sheet, to look at
 
 #include <QDir>
@@ -31,7 +32,7 @@ void make_dir(const QString& dir)
 int usage()
 {
     std::fprintf(stderr,
-                 "usage: assetgen pictures <bmp dir> | icons <dir> | browser <cg dir> | sounds <wav dir> | text <in> <out> | sheet <bmp dir> <png>\n");
+                 "usage: assetgen pictures <bmp dir> | icons <dir> | browser <cg dir> | skin <bmp dir> <skin dir> | sounds <wav dir> | text <in> <out> | sheet <bmp dir> <png>\n");
     return 2;
 }
 
@@ -54,12 +55,15 @@ int main(int argc, char** argv)
             assetgen::write_icon_pictures(args[2]);
             assetgen::write_title_pictures(args[2]);
             assetgen::write_cursor_files(args[2]);
+            assetgen::write_about_picture(args[2]);
         } else if (command == "icons" && args.size() == 3) {
             make_dir(args[2]);
             assetgen::write_program_icons(args[2]);
         } else if (command == "browser" && args.size() == 3) {
             make_dir(args[2]);
             assetgen::write_browser_pictures(args[2]);
+        } else if (command == "skin" && args.size() == 4) {
+            assetgen::write_snow_skin(args[2], args[3]);
         } else if (command == "sounds" && args.size() == 3) {
             make_dir(args[2]);
             assetgen::write_sounds(args[2]);

@@ -1,0 +1,11 @@
+#include "game_dialogs.h"
+#include "platform/run_dialog.h"
+#include "platform/xdg_desktop_actions.h"
+
+GameDialogs::GameDialogs()
+    : services{&path_tool_, &mounted_drives_,
+               [](const QString& program, const QStringList& arguments) {
+                   return platform::XdgDesktopActions::start(program, arguments);
+               }}
+{
+}

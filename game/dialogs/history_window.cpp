@@ -1,0 +1,33 @@
+#include "history_window.h"
+#include "dialog_texts.h"
+#include "history_file.h"
+#include "platform/prompt.h"
+#include <QPlainTextEdit>
+
+HistoryWindow::HistoryWindow(QString app_dir, platform::Prompt& prompt, QWidget* parent)
+    : QWidget(parent, Qt::Window), app_dir_(std::move(app_dir)), prompt_(prompt)
+{
+    setWindowTitle(dialog_texts::kHistoryCaption);
+    his_text_ = new QPlainTextEdit(this);
+    his_text_->setReadOnly(true);
+    his_text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // 200 twips from the screen's corner, 600 x 500.
+    move(13, 13);
+    resize(600, 500);
+}
+
+void HistoryWindow::readfile()
+{
+    const auto text = history_file::read(app_dir_ + history_file::kFileName);
+    if (!text) {
+        prompt_.inform(history_file::kReadError, dialog_texts::kProgramTitle);
+        return;
+    }
+    // The box shows line breaks; the file's CR LF pairs become one each.
+    his_text_->setPlainText(QString(*text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void HistoryWindow::resizeEvent(QResizeEvent*)
+{
+    his_text_->setGeometry(rect());
+}
