@@ -1,5 +1,6 @@
 // The game as a player meets it in the main window: keys, presses, menus, timers.
 #include "game_window_harness.h"
+#include "game/dialogs/help_window.h"
 #include "platform/window_shape.h"
 #include <QMenu>
 #include <QMenuBar>
@@ -268,6 +269,11 @@ private slots:
             file << a->text();
         QCOMPARE(file.indexOf(u("ヘルプ")), file.indexOf(u("スコア")) + 1);
         QCOMPARE(t.w->controls().board->toolTip(), u("右クリックでメニューが出ます｡"));
+        t.w->show_help();
+        QVERIFY(t.w->dialogs().help);
+        QCOMPARE(t.w->dialogs().help->windowTitle(), QString("help"));
+        QVERIFY(t.w->dialogs().help->controls().page == nullptr);
+        t.w->dialogs().help->close();
 
         t.h.random.set_script({at_hole(4)});
         QVERIFY(t.start_with_f1());
