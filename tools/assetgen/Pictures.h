@@ -1,7 +1,9 @@
 #pragma once
 // Writers of the game's pictures, each into the bmp folder given.
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace assetgen {
 
@@ -12,5 +14,9 @@ void write_title_pictures(const QString& bmp_dir);      // title plate and splas
 void write_cursor_files(const QString& bmp_dir);        // the weapon cursors
 void write_program_icons(const QString& dir);          // window icons of the other programs
 void write_browser_pictures(const QString& cg_dir);     // the browser's six hover GIFs
+
+// The programs' desktop icons into a hicolor theme folder, <size>x<size>/apps/<name>.png, for
+// each "<icon>:<name>" pair; icons: pokan, pokan_earlier, memolu, brovu, kururito, yomino.
+void write_desktop_icons(const QString& hicolor_dir, const QList<int>& sizes, const QStringList& kinds_and_names);
 
 }  // namespace assetgen

@@ -6,6 +6,7 @@
 //   assetgen text <utf-8 source> <cp932 destination>
 //   assetgen icons <program dir>        window icons of the other programs
 //   assetgen browser <cg dir>           the browser's hover pictures (GIF)
+//   assetgen desktop-icons <hicolor dir> <size>... -- <icon>:<name>...   icons for the desktop's menus
 //   assetgen sheet <bmp dir> <png>      every picture on one sheet, to look at
 
 #include <QDir>
@@ -31,7 +32,8 @@ void make_dir(const QString& dir)
 int usage()
 {
     std::fprintf(stderr,
-                 "usage: assetgen pictures <bmp dir> | icons <dir> | browser <cg dir> | sounds <wav dir> | text <in> <out> | sheet <bmp dir> <png>\n");
+                 "usage: assetgen pictures <bmp dir> | icons <dir> | browser <cg dir> | sounds <wav dir> | text <in> <out> | sheet <bmp dir> <png>\n"
+                 "       assetgen desktop-icons <hicolor dir> <size>... -- <icon>:<name>...\n");
     return 2;
 }
 
@@ -57,6 +59,16 @@ int main(int argc, char** argv)
         } else if (command == "icons" && args.size() == 3) {
             make_dir(args[2]);
             assetgen::write_program_icons(args[2]);
+        } else if (command == "desktop-icons" && args.size() >= 6 && args.indexOf("--") > 3) {
+            const qsizetype dashes = args.indexOf("--");
+            QList<int> sizes;
+            for (const QString& s : args.mid(3, dashes - 3)) {
+                bool ok = false;
+                sizes.append(s.toInt(&ok));
+                if (!ok || sizes.back() < 1)
+                    return usage();
+            }
+            assetgen::write_desktop_icons(args[2], sizes, args.mid(dashes + 1));
         } else if (command == "browser" && args.size() == 3) {
             make_dir(args[2]);
             assetgen::write_browser_pictures(args[2]);
