@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdg-utils
+  desktop-file-utils appstream
 )
 
 missing=()
