@@ -63,7 +63,7 @@ function(suite_desktop_program target)
   set(staged ${SUITE_DESKTOP_STAGE}/${ENTRY_ID}.desktop.in)
   configure_file(${SUITE_DESKTOP_SOURCE}/entry.desktop.in ${staged} @ONLY)
   install(CODE "
-    set(SUITE_BINDIR \"\${CMAKE_INSTALL_PREFIX}/bin\")
+    get_filename_component(SUITE_BINDIR \"\${CMAKE_INSTALL_PREFIX}/bin\" ABSOLUTE)
     configure_file(\"${staged}\" \"${SUITE_DESKTOP_STAGE}/installed/${ENTRY_ID}.desktop\")
     file(INSTALL \"${SUITE_DESKTOP_STAGE}/installed/${ENTRY_ID}.desktop\"
          DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\")")
