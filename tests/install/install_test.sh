@@ -52,6 +52,10 @@ while IFS= read -r -d '' f; do
     fi
 done < <(find "$suite" -type f -print0)
 
+# Nobody but the installer may change what is installed.
+writable=$(find "$prefix" -perm -o+w ! -type l)
+[ -z "$writable" ] || fail "writable for everyone: $writable"
+
 # --- launchers, and the menu entries that start them
 launchers=(mipo-pokan mipo-pokan-earlier mipo-memolu mipo-kururito mipo-yomino)
 entries=(MipoPokan MipoPokanEarlier Memolu Kururito Yomino)
