@@ -2,6 +2,8 @@
 #include "root_check.h"
 #include "wbf_window.h"
 #include "platform/clock.h"
+#include "platform/display_check.h"
+#include "platform/display_platform.h"
 #include "platform/file_dialogs.h"
 #include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
@@ -19,6 +21,10 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    platform::prefer_xwayland(); // windows are placed where they belong only through XWayland
+    const platform::DisplayProbe display(argc, argv);
+    if (!display.reachable())
+        return platform::kNoDisplayExitCode;
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("brovu"));
     app.setApplicationVersion(QStringLiteral("1.0.0"));

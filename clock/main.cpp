@@ -1,10 +1,12 @@
 #include "tokei_window.h"
 #include "platform/display_check.h"
+#include "platform/display_platform.h"
 #include "platform/japanese_ui.h"
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    platform::prefer_xwayland(); // windows are placed where they belong only through XWayland
     const platform::DisplayProbe display(argc, argv);
     if (!display.reachable())
         return platform::kNoDisplayExitCode;

@@ -7,9 +7,14 @@ function(suite_program target)
   add_executable(${target} ${P_SOURCES})
   target_link_libraries(${target} PRIVATE ${P_LIBS})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SUITE_DIR})
+  set(file ${target})
   if(P_OUTPUT_NAME)
     set_target_properties(${target} PROPERTIES OUTPUT_NAME "${P_OUTPUT_NAME}")
+    set(file "${P_OUTPUT_NAME}")
   endif()
+  # Remembered for the install (cmake/Install.cmake).
+  set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAMS ${target})
+  set_property(GLOBAL APPEND PROPERTY SUITE_PROGRAM_FILES "${file}")
 endfunction()
 
 # Every test gets its own throw-away home and XDG folders, never the user's.

@@ -9,6 +9,7 @@
 #include "platform/xdg_desktop_actions.h"
 #include "platform/data_folder.h"
 #include "platform/display_check.h"
+#include "platform/display_platform.h"
 #include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
 #include <QApplication>
@@ -16,6 +17,7 @@
 
 int run_game(int argc, char* argv[], const PokanWindow::Options& options)
 {
+    platform::prefer_xwayland(); // windows are placed where they belong only through XWayland
     const platform::DisplayProbe display(argc, argv);
     if (!display.reachable())
         return platform::kNoDisplayExitCode;

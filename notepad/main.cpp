@@ -2,6 +2,7 @@
 #include "MF.h"
 #include "platform/data_folder.h"
 #include "platform/display_check.h"
+#include "platform/display_platform.h"
 #include "platform/file_dialogs.h"
 #include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv)
 {
+    platform::prefer_xwayland(); // windows are placed where they belong only through XWayland
     const platform::DisplayProbe display(argc, argv);
     if (!display.reachable())
         return platform::kNoDisplayExitCode;

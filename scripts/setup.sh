@@ -11,7 +11,7 @@ packages=(
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdg-utils
-  libxcb1-dev libxtst-dev
+  libxcb1-dev libxtst-dev desktop-file-utils appstream
 )
 
 missing=()

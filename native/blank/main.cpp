@@ -1,5 +1,6 @@
 #include "blank_program.h"
 #include "platform/display_check.h"
+#include "platform/display_platform.h"
 #include "platform/japanese_ui.h"
 #include "platform/prompt.h"
 #include "platform/single_instance.h"
@@ -10,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     // Without any display to show on the window cannot be made at all.
+    platform::prefer_xwayland(); // windows are placed where they belong only through XWayland
     const platform::DisplayProbe display(argc, argv);
     if (!display.reachable())
         return BlankProgram::kNoWindow;

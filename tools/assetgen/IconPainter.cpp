@@ -9,24 +9,6 @@ namespace {
 
 const QColor ink(40, 36, 60);
 
-void paint_badge(QPainter& p, const QColor& colour)
-{
-    const QRectF r(3, 3, 44, 44);
-    QLinearGradient g(0, 3, 0, 47);
-    g.setColorAt(0.0, colour.lighter(135));
-    g.setColorAt(1.0, colour.darker(118));
-    p.setPen(QPen(colour.darker(190), 1.2));
-    p.setBrush(g);
-    p.drawRoundedRect(r, 12, 12);
-    // gloss on the upper half
-    QLinearGradient gloss(0, 4, 0, 24);
-    gloss.setColorAt(0.0, QColor(255, 255, 255, 170));
-    gloss.setColorAt(1.0, QColor(255, 255, 255, 20));
-    p.setPen(Qt::NoPen);
-    p.setBrush(gloss);
-    p.drawRoundedRect(QRectF(6, 5, 38, 19), 9, 9);
-}
-
 void paint_hammer(QPainter& p)
 {
     p.save();
@@ -245,6 +227,24 @@ void paint_notepad(QPainter& p)
 }
 
 }  // namespace
+
+void paint_badge(QPainter& p, const QColor& colour)
+{
+    const QRectF r(3, 3, 44, 44);
+    QLinearGradient g(0, 3, 0, 47);
+    g.setColorAt(0.0, colour.lighter(135));
+    g.setColorAt(1.0, colour.darker(118));
+    p.setPen(QPen(colour.darker(190), 1.2));
+    p.setBrush(g);
+    p.drawRoundedRect(r, 12, 12);
+    // gloss on the upper half
+    QLinearGradient gloss(0, 4, 0, 24);
+    gloss.setColorAt(0.0, QColor(255, 255, 255, 170));
+    gloss.setColorAt(1.0, QColor(255, 255, 255, 20));
+    p.setPen(Qt::NoPen);
+    p.setBrush(gloss);
+    p.drawRoundedRect(QRectF(6, 5, 38, 19), 9, 9);
+}
 
 void paint_icon(QPainter& p, IconKind kind)
 {

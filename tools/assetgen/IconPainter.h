@@ -10,4 +10,7 @@ enum class IconKind { start, soubi, help, score, config, server, net, tokei, not
 
 void paint_icon(QPainter& p, IconKind kind);
 
+// The glossy rounded badge alone, in the 50 x 50 cell (3, 3, 44, 44).
+void paint_badge(QPainter& p, const QColor& colour);
+
 }  // namespace assetgen

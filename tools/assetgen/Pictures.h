@@ -1,7 +1,9 @@
 #pragma once
 // Writers of the game's pictures, each into the bmp folder given.
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace assetgen {
 
@@ -14,5 +16,9 @@ void write_program_icons(const QString& dir);          // window icons of the pr
 void write_browser_pictures(const QString& cg_dir);     // the browser's six hover GIFs
 void write_about_picture(const QString& bmp_dir);      // the about box's icon
 void write_snow_skin(const QString& bmp_dir, const QString& skin_dir); // a second skin, from the sprites
+
+// The programs' desktop icons into a hicolor theme folder, <size>x<size>/apps/<name>.png, for
+// each "<icon>:<name>" pair; icons: pokan, pokan_earlier, memolu, brovu, kururito, yomino.
+void write_desktop_icons(const QString& hicolor_dir, const QList<int>& sizes, const QStringList& kinds_and_names);
 
 }  // namespace assetgen

@@ -7,6 +7,7 @@
 //   assetgen icons <program dir>        window icons of the programs
 //   assetgen browser <cg dir>           the browser's hover pictures (GIF)
 //   assetgen skin <bmp dir> <skin dir>  the snow skin, drawn over the sprites
+//   assetgen desktop-icons <hicolor dir> <size>... -- <icon>:<name>...   icons for the desktop's menus
 //   assetgen sheet <bmp dir> <png>      every picture on one sheet, to look at
 
 #include <QDir>
@@ -32,7 +33,8 @@ void make_dir(const QString& dir)
 int usage()
 {
     std::fprintf(stderr,
-                 "usage: assetgen pictures <bmp dir> | icons <dir> | browser <cg dir> | skin <bmp dir> <skin dir> | sounds <wav dir> | text <in> <out> | sheet <bmp dir> <png>\n");
+                 "usage: assetgen pictures <bmp dir> | icons <dir> | browser <cg dir> | skin <bmp dir> <skin dir> | sounds <wav dir> | text <in> <out> | sheet <bmp dir> <png>\n"
+                 "       assetgen desktop-icons <hicolor dir> <size>... -- <icon>:<name>...\n");
     return 2;
 }
 
@@ -59,6 +61,16 @@ int main(int argc, char** argv)
         } else if (command == "icons" && args.size() == 3) {
             make_dir(args[2]);
             assetgen::write_program_icons(args[2]);
+        } else if (command == "desktop-icons" && args.size() >= 6 && args.indexOf("--") > 3) {
+            const qsizetype dashes = args.indexOf("--");
+            QList<int> sizes;
+            for (const QString& s : args.mid(3, dashes - 3)) {
+                bool ok = false;
+                sizes.append(s.toInt(&ok));
+                if (!ok || sizes.back() < 1)
+                    return usage();
+            }
+            assetgen::write_desktop_icons(args[2], sizes, args.mid(dashes + 1));
         } else if (command == "browser" && args.size() == 3) {
             make_dir(args[2]);
             assetgen::write_browser_pictures(args[2]);

@@ -1,0 +1,142 @@
+# `cmake --install <build> --prefix P` puts the suite where a desktop finds it:
+#
+#   P/lib/mipo-suite/                  the program folder, whole: every program beside bmp/, wav/,
+#                                      cg/, the comment files, the histories and the start page
+#   P/bin/mipo-*                       one launcher per program a user starts directly
+#   P/share/applications/<id>.desktop  menu entries, in English and Japanese
+#   P/share/icons/hicolor/NxN/apps/    the programs' icons, drawn by assetgen
+#   P/share/metainfo/                  the game's AppStream description
+#
+# Include after every program's folder, so that the programs' targets exist.
+
+set(SUITE_INSTALL_NAME mipo-suite)
+set(SUITE_INSTALL_DIR lib/${SUITE_INSTALL_NAME})
+set(SUITE_APP_ID_PREFIX com.example.zorvik)  # the maker's home, zorvik.example.com, reversed
+set(SUITE_ICON_SIZES 16 22 24 32 48 64 128 256 512)
+set(SUITE_DESKTOP_SOURCE ${CMAKE_CURRENT_LIST_DIR}/desktop)
+set(SUITE_DESKTOP_STAGE ${CMAKE_BINARY_DIR}/desktop)
+
+# The program folder. Score, settings and their half-written temporary files belong to whoever
+# played in the build tree, not to the users of the installed suite: they are left out, and every
+# program starts from its defaults.
+get_property(suite_program_files GLOBAL PROPERTY SUITE_PROGRAM_FILES)
+set(suite_not_installed)
+foreach(pattern ${suite_program_files} score.ini* config.csv* mlz_config.ini*)
+  list(APPEND suite_not_installed PATTERN ${pattern} EXCLUDE)
+endforeach()
+install(DIRECTORY ${SUITE_DIR}/ DESTINATION ${SUITE_INSTALL_DIR}
+  USE_SOURCE_PERMISSIONS ${suite_not_installed})
+# The programs themselves go in as targets, so that `cmake --install --strip` strips them.
+get_property(suite_programs GLOBAL PROPERTY SUITE_PROGRAMS)
+install(TARGETS ${suite_programs} RUNTIME DESTINATION ${SUITE_INSTALL_DIR})
+
+# suite_desktop_program(<target> LAUNCHER <name> ID <desktop id without prefix> ICON <assetgen icon>
+#   NAME <en> NAME_JA <ja> GENERIC <en> GENERIC_JA <ja> COMMENT <en> COMMENT_JA <ja>
+#   KEYWORDS <a|b> KEYWORDS_JA <a|b> CATEGORIES <A|B>)
+# A launcher in bin/, a menu entry and the icons for one program. Lists are separated by "|".
+# Leaves out a program this build tree does not have (the browser without Qt WebEngine).
+set(suite_icon_pairs)
+function(suite_desktop_program target)
+  cmake_parse_arguments(E "" "LAUNCHER;ID;ICON;NAME;NAME_JA;GENERIC;GENERIC_JA;COMMENT;COMMENT_JA;KEYWORDS;KEYWORDS_JA;CATEGORIES" "" ${ARGN})
+  if(NOT TARGET ${target})
+    return()
+  endif()
+  get_target_property(PROGRAM_FILE ${target} OUTPUT_NAME)
+  if(NOT PROGRAM_FILE)
+    set(PROGRAM_FILE ${target})
+  endif()
+  set(LAUNCHER_NAME ${E_LAUNCHER})
+  set(ENTRY_ID ${SUITE_APP_ID_PREFIX}.${E_ID})
+  foreach(field NAME NAME_JA GENERIC GENERIC_JA COMMENT COMMENT_JA)
+    set(ENTRY_${field} "${E_${field}}")
+  endforeach()
+  foreach(field KEYWORDS KEYWORDS_JA CATEGORIES)
+    string(REPLACE "|" ";" value "${E_${field}}")
+    set(ENTRY_${field} "${value};")
+  endforeach()
+
+  configure_file(${SUITE_DESKTOP_SOURCE}/launcher.sh.in ${SUITE_DESKTOP_STAGE}/bin/${LAUNCHER_NAME} @ONLY)
+  install(PROGRAMS ${SUITE_DESKTOP_STAGE}/bin/${LAUNCHER_NAME} DESTINATION bin)
+
+  # The entry names its launcher by absolute path, so it works from any prefix, on PATH or
+  # not; the path is only known once `cmake --install` is given its prefix.
+  set(staged ${SUITE_DESKTOP_STAGE}/${ENTRY_ID}.desktop.in)
+  configure_file(${SUITE_DESKTOP_SOURCE}/entry.desktop.in ${staged} @ONLY)
+  install(CODE "
+    get_filename_component(SUITE_BINDIR \"\${CMAKE_INSTALL_PREFIX}/bin\" ABSOLUTE)
+    configure_file(\"${staged}\" \"${SUITE_DESKTOP_STAGE}/installed/${ENTRY_ID}.desktop\")
+    file(INSTALL \"${SUITE_DESKTOP_STAGE}/installed/${ENTRY_ID}.desktop\"
+         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\")")
+
+  set(suite_icon_pairs ${suite_icon_pairs} ${E_ICON}:${ENTRY_ID} PARENT_SCOPE)
+endfunction()
+
+suite_desktop_program(mpkx_v1081dx7 LAUNCHER mipo-pokan ID MipoPokan ICON pokan
+  NAME "Mipo Pokan 2000" NAME_JA "ミポぽかん｡2000"
+  GENERIC "Whack-a-seal game" GENERIC_JA "もぐらたたきゲーム"
+  COMMENT "Strike the baby seals as they pop out of the ice holes"
+  COMMENT_JA "氷の穴から顔を出すミポをたたくゲームとデスクトップのおとも"
+  KEYWORDS "whack-a-mole|seal|mipo|pokan" KEYWORDS_JA "もぐらたたき|ミポ|アザラシ"
+  CATEGORIES "Game|ArcadeGame")
+suite_desktop_program(mpkx_v1080dx7 LAUNCHER mipo-pokan-earlier ID MipoPokanEarlier ICON pokan_earlier
+  NAME "Mipo Pokan 2000 (1.0.81)" NAME_JA "ミポぽかん｡2000 (1.0.81)"
+  GENERIC "Whack-a-seal game" GENERIC_JA "もぐらたたきゲーム"
+  COMMENT "The earlier build 1.0.81 of Mipo Pokan 2000"
+  COMMENT_JA "ミポぽかん｡2000 の前の版 1.0.81"
+  KEYWORDS "whack-a-mole|seal|mipo|pokan" KEYWORDS_JA "もぐらたたき|ミポ|アザラシ"
+  CATEGORIES "Game|ArcadeGame")
+suite_desktop_program(memolu_v1001 LAUNCHER mipo-memolu ID Memolu ICON memolu
+  NAME "Memolu 2k" NAME_JA "メモルー 2k"
+  GENERIC "Diary notepad" GENERIC_JA "日記メモ帳"
+  COMMENT "Write your diary in plain text" COMMENT_JA "テキストで日記を書くメモ帳"
+  KEYWORDS "diary|notepad|text" KEYWORDS_JA "日記|メモ帳|テキスト"
+  CATEGORIES "Utility|TextEditor")
+suite_desktop_program(brovu_v1000 LAUNCHER mipo-brovu ID Picoron ICON brovu
+  NAME "Picoron" NAME_JA "ぴころん"
+  GENERIC "Web browser" GENERIC_JA "ウェブブラウザ"
+  COMMENT "A small web browser that opens the suite's start page"
+  COMMENT_JA "スタートページを開く小さなウェブブラウザ"
+  KEYWORDS "browser|web|internet" KEYWORDS_JA "ブラウザ|ウェブ|インターネット"
+  CATEGORIES "Network|WebBrowser")
+suite_desktop_program(kururito LAUNCHER mipo-kururito ID Kururito ICON kururito
+  NAME "Kururito" NAME_JA "クルリトでも"
+  GENERIC "Clock" GENERIC_JA "時計"
+  COMMENT "A clock that marks the seconds counter-clockwise"
+  COMMENT_JA "秒を反時計回りに刻む時計"
+  KEYWORDS "clock|time" KEYWORDS_JA "時計|時刻"
+  CATEGORIES "Utility|Clock")
+suite_desktop_program(yomino02 LAUNCHER mipo-yomino ID Yomino ICON yomino
+  NAME "Yomino Blank Screen" NAME_JA "まっくら画面 yomino"
+  GENERIC "Blank screen" GENERIC_JA "画面を暗くする"
+  COMMENT "Blacks out the screen until a key, a click or a mouse move"
+  COMMENT_JA "キーかクリックかマウスを動かすまで画面を真っ黒にします"
+  KEYWORDS "blank|screen saver|black" KEYWORDS_JA "スクリーンセーバー|画面|黒"
+  CATEGORIES "Utility")
+
+# The icons: assetgen draws each program's badge at every size of the hicolor theme.
+set(suite_icon_outputs)
+foreach(pair IN LISTS suite_icon_pairs)
+  string(REGEX REPLACE "^[^:]*:" "" id ${pair})
+  foreach(size IN LISTS SUITE_ICON_SIZES)
+    list(APPEND suite_icon_outputs ${SUITE_DESKTOP_STAGE}/icons/${size}x${size}/apps/${id}.png)
+  endforeach()
+endforeach()
+if(TARGET assetgen)
+  add_custom_command(
+    OUTPUT ${suite_icon_outputs}
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:assetgen>
+            desktop-icons ${SUITE_DESKTOP_STAGE}/icons ${SUITE_ICON_SIZES} -- ${suite_icon_pairs}
+    DEPENDS assetgen
+    COMMENT "Drawing the programs' desktop icons"
+    VERBATIM)
+  add_custom_target(suite_desktop_icons ALL DEPENDS ${suite_icon_outputs})
+  install(DIRECTORY ${SUITE_DESKTOP_STAGE}/icons/ DESTINATION share/icons/hicolor)
+endif()
+
+# The game's AppStream description, for software centres.
+if(TARGET mpkx_v1081dx7)
+  set(SUITE_VERSION ${PROJECT_VERSION})
+  configure_file(${SUITE_DESKTOP_SOURCE}/game.metainfo.xml.in
+                 ${SUITE_DESKTOP_STAGE}/${SUITE_APP_ID_PREFIX}.MipoPokan.metainfo.xml @ONLY)
+  install(FILES ${SUITE_DESKTOP_STAGE}/${SUITE_APP_ID_PREFIX}.MipoPokan.metainfo.xml DESTINATION share/metainfo)
+endif()
