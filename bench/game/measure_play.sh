@@ -25,8 +25,9 @@ pid=$!
 sleep 4   # splash and title animation are over
 wid=$(xdotool search --pid "$pid" --name . | tail -1)
 xdotool windowfocus "$wid"
-xdotool key --window "$wid" F1
+xdotool key F1
 sleep 1.5  # the count-down
+[ -n "${SHOT:-}" ] && import -window root "$SHOT"
 c0=$(cpu_ticks "$pid")
 sleep 20
 c1=$(cpu_ticks "$pid")
