@@ -155,7 +155,7 @@ private slots:
         QVERIFY(t.start_with_f1());
         t.w->menus().mode_menu->popup(t.w->mapToGlobal(QPoint(40, 0)));
         QCOMPARE(t.w->game_mode(), GameMode::Playing); // this menu does not pause
-        t.advance(3000);
+        t.stall_for(3000);
         QCOMPARE(t.w->engine().time_left(), 20);
         t.w->menus().mode[1]->trigger();
         t.w->menus().mode_menu->hide();
@@ -296,7 +296,7 @@ private slots:
         t.advance(200);
         t.w->close();
         const int logged = t.h.sound.log.size();
-        t.advance(3000);
+        t.stall_for(3000); // nothing may run now
         QCOMPARE(t.h.sound.log.size(), logged);
     }
 };

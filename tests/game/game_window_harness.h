@@ -88,10 +88,22 @@ struct Table {
         return QTest::qWaitFor([&] { return w->engine().running(); }, 2000);
     }
     // Moves the fake clock on and waits until the pass timer has seen it.
+    // While a game runs, waits for two passes at the new time (however busy the machine).
     void advance(uint32_t ms)
     {
         h.clock.advance(ms);
-        QTest::qWait(70);
+        if (w->engine().running()) {
+            const int passes = w->engine().pass_counts().passes;
+            QTest::qWaitFor([&] { return !w->engine().running() || w->engine().pass_counts().passes >= passes + 2; }, 5000);
+        } else {
+            QTest::qWait(70);
+        }
+    }
+    // Moves the fake clock on while the game stands still (a menu is open): real time passes, no pass.
+    void stall_for(uint32_t ms)
+    {
+        h.clock.advance(ms);
+        QTest::qWait(100);
     }
     QRgb board_pixel(int hole) { const QPoint p = hole_centre(hole); return w->controls().board->surface().pixel(p.x(), p.y()); }
     QRgb sprite_pixel(int pic) { return w->controls().sprites->pic[pic].pixel(25, 25); }
