@@ -24,7 +24,8 @@ function(suite_isolate_test name)
     file(MAKE_DIRECTORY ${home}/${sub})
   endforeach()
   file(CHMOD ${home}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT
+  # A test that hangs fails after five minutes instead of holding up the whole run.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 300 ENVIRONMENT
     "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;QTWEBENGINE_DISABLE_SANDBOX=1;HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config;XDG_CACHE_HOME=${home}/cache;XDG_RUNTIME_DIR=${home}/runtime;SUITE_DIR=${SUITE_DIR};SUITE_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
 
