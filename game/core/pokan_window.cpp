@@ -370,7 +370,7 @@ void PokanWindow::shutdown()
     count_down_timer_.stop();
     pass_timer_.stop();
     desk_text_.clean();
+    // The pictures stay until the window goes: a game ending behind a box that was
+    // open at the close still draws its last board.
     sounds_.reset();
-    for (auto& p : sprites_.pic)
-        p = platform::Surface();
 }

@@ -324,8 +324,12 @@ void PokanWindow::score_show()
 
 // ---- the sounds
 
+// After the close the sounds are gone; a game still ending plays nothing.
+
 void PokanWindow::restart_hit(int hole)
 {
+    if (!sounds_)
+        return;
     platform::SoundBuffer& buffer = sounds_->hit_buffer(hole);
     buffer.stop();
     buffer.rewind();
@@ -334,20 +338,24 @@ void PokanWindow::restart_hit(int hole)
 
 void PokanWindow::play_simple(const QString& file_name)
 {
-    sounds_->play_simple(file_name);
+    if (sounds_)
+        sounds_->play_simple(file_name);
 }
 
 void PokanWindow::music_stop()
 {
-    sounds_->music_buffer().stop();
+    if (sounds_)
+        sounds_->music_buffer().stop();
 }
 
 void PokanWindow::music_rewind()
 {
-    sounds_->music_buffer().rewind();
+    if (sounds_)
+        sounds_->music_buffer().rewind();
 }
 
 void PokanWindow::music_play()
 {
-    sounds_->music_buffer().play();
+    if (sounds_)
+        sounds_->music_buffer().play();
 }

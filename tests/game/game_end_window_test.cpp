@@ -151,6 +151,21 @@ private slots:
         QVERIFY(!QFile::exists(t.h.paths.app_dir + "config.csv"));
     }
 
+    void closing_the_window_behind_the_result_box_ends_cleanly()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        t.h.prompt.answer_input(u("late"));
+        t.h.prompt.while_open = [&](const platform::ScriptedPrompt::Asked& asked) {
+            if (asked.title == u("終わり"))
+                t.w->close(); // the sounds go while the game is still ending
+        };
+        QVERIFY(play_one_hit_then_miss_out(t));
+        QVERIFY(!t.w->isVisible());
+        QCOMPARE(t.w->game_mode(), GameMode::Ready);
+        QCOMPARE(table_in(t.h.paths.app_dir + "score.ini")[0].name, u("late  "));
+    }
+
     void a_score_file_that_cannot_be_written_is_reported_and_the_table_kept()
     {
         Table t;
