@@ -6,6 +6,7 @@
 // Usage: bench_game_play <program folder>
 #include "game/core/game_app.h"
 #include "tests/game/fake_desktop.h"
+#include "tests/game/game_folder.h"
 #include "platform/fakes/scripted_prompt.h"
 #include <QApplication>
 #include <QDirIterator>
@@ -41,20 +42,6 @@ private:
     platform::SystemClock real_;
 };
 
-void copy_folder(const QString& from, const QString& to)
-{
-    for (const QString& sub : {QString("bmp"), QString("wav")}) {
-        QDir().mkpath(to + "/" + sub);
-        QDirIterator it(from + "/" + sub, QDir::Files);
-        while (it.hasNext()) {
-            it.next();
-            QFile::copy(it.filePath(), to + "/" + sub + "/" + it.fileName());
-        }
-    }
-    for (const char* f : {"hitc.csv", "missc.csv"})
-        QFile::copy(from + "/" + f, to + "/" + f);
-}
-
 struct Summary {
     double p50, p99, max;
 };
@@ -84,7 +71,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     QTemporaryDir dir;
-    copy_folder(QString::fromLocal8Bit(argv[1]), dir.path());
+    qputenv("SUITE_DIR", argv[1]);
+    copy_program_data(dir.path());
 
     TracingClock clock;
     platform::SystemRandom random;

@@ -125,6 +125,18 @@ ReadResult read_files(const GamePaths& paths, GameData& data)
     return result;
 }
 
+bool reread_scores(const GamePaths& paths, ScoreTable& table)
+{
+    QByteArray bytes;
+    QString reason;
+    if (read_data_file(paths.data_dir + QStringLiteral("score.ini"), score_file::kCompleteSize, &bytes, &reason)
+            != Found::Readable
+        || !score_file::is_complete(bytes))
+        return false;
+    score_file::parse(bytes, table);
+    return true;
+}
+
 bool write_config(const GamePaths& paths, const GameSettings& settings, QString* error)
 {
     return replace_data_file(paths.data_dir + QStringLiteral("config.csv"), config_file::serialize(settings), error);

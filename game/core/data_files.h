@@ -26,6 +26,10 @@ struct ReadResult {
 // Comment entries the files do not fill keep their previous values.
 ReadResult read_files(const GamePaths& paths, GameData& data);
 
+// Reads "score.ini" again into entries 0..9 when it holds a complete table that
+// can be read; otherwise leaves `table` as it is and returns false.
+bool reread_scores(const GamePaths& paths, ScoreTable& table);
+
 // Replaces "config.csv" with the four settings. False with a reason on failure,
 // and also when a "config.csv" is there that cannot be read: that one is kept.
 bool write_config(const GamePaths& paths, const GameSettings& settings, QString* error);

@@ -186,7 +186,7 @@ QString PokanWindow::load(const GamePaths& paths)
 {
     paths_ = paths;
     dialogs_ = std::make_unique<GameDialogs>();
-    score_keeper_ = std::make_unique<ScoreKeeper>(paths_.data_dir + QStringLiteral("score.ini"), data_.score_table);
+    score_keeper_ = std::make_unique<ScoreKeeper>(paths_, data_.score_table);
     sounds_ = std::make_unique<GameSounds>(services_.sound, paths_.wav_dir);
     const QString missing = sprites_.load(paths_.bmp_dir);
     if (!missing.isEmpty())

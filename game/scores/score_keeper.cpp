@@ -1,23 +1,12 @@
 #include "score_keeper.h"
-#include "score_file.h"
-#include "platform/atomic_file.h"
-#include <QFile>
-#include <QFileInfo>
+#include "game/core/data_files.h"
 
 void ScoreKeeper::reload()
 {
-    // Only a regular file, and no more of it than the table takes.
-    if (!QFileInfo(path_).isFile())
-        return;
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray bytes = file.read(score_file::kCompleteSize);
-    if (score_file::is_complete(bytes))
-        score_file::parse(bytes, table_);
+    data_files::reread_scores(paths_, table_);
 }
 
 bool ScoreKeeper::save(QString* error)
 {
-    return platform::write_file_atomically(path_, score_file::serialize(table_), error);
+    return data_files::write_scores(paths_, table_, error);
 }

@@ -120,6 +120,7 @@ TEST(Texts, ResultPromptAndTable)
 
 struct Folder {
     QTemporaryDir dir;
+    GamePaths paths = GamePaths::in_folder(dir.path());
     QString path = dir.path() + "/score.ini";
 };
 
@@ -127,7 +128,7 @@ TEST(ScoreKeeper, ReloadTakesWhatAnotherCopyWroteAndKeepsMemoryOtherwise)
 {
     Folder f;
     ScoreTable mine = falling_table();
-    ScoreKeeper keeper(f.path, mine);
+    ScoreKeeper keeper(f.paths, mine);
     ASSERT_TRUE(keeper.save(nullptr));
     ScoreTable theirs = falling_table();
     theirs[0] = entry("other ", 5000, 50, 0, 100);
@@ -154,7 +155,7 @@ TEST(ScoreKeeper, SaveWritesTheTenEntriesByteForByte)
     ScoreTable t = falling_table();
     t[10] = entry("", 1750, 12, 3, 80);
     score_rules::enter_candidate(t, 3, u("ゆき    "));
-    ScoreKeeper keeper(f.path, t);
+    ScoreKeeper keeper(f.paths, t);
     QString error;
     ASSERT_TRUE(keeper.save(&error)) << error.toStdString();
     QByteArray bytes;
