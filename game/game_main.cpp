@@ -1,6 +1,6 @@
 #include "game_main.h"
-#include "core/desktop_services.h"
-#include "core/game_app.h"
+#include "game/window/desktop_services.h"
+#include "game/window/game_app.h"
 #include "platform/detached_process_starter.h"
 #include "platform/linux_trash.h"
 #include "platform/logind_session_control.h"

@@ -1,5 +1,5 @@
 // メモルー 2k: the diary notepad of the suite.
-#include "MF.h"
+#include "mf.h"
 #include "platform/data_folder.h"
 #include "platform/display_check.h"
 #include "platform/display_platform.h"

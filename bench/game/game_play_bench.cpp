@@ -4,7 +4,7 @@
 //  2. a game with seals every 10 ms: the time from a press (mouse or keypad) handed to
 //     the window until the board holds the hit picture and its repaint is queued.
 // Usage: bench_game_play <program folder>
-#include "game/core/game_app.h"
+#include "game/window/game_app.h"
 #include "tests/game/fake_desktop.h"
 #include "tests/game/game_folder.h"
 #include "platform/fakes/scripted_prompt.h"

@@ -1,6 +1,6 @@
 // Opening a 32000-byte CP932 diary into the text area, as the Open dialog does.
-#include "MF.h"
-#include "TextFileRules.h"
+#include "mf.h"
+#include "text_file_rules.h"
 #include "platform/fakes/scripted_file_dialogs.h"
 #include "platform/fakes/scripted_prompt.h"
 #include "platform/text_codec.h"

@@ -2,7 +2,7 @@
 #include "companion_texts.h"
 #include "system_panel_texts.h"
 #include "trash_panel.h"
-#include "game/core/game_texts.h"
+#include "game/data/game_texts.h"
 #include "platform/system_info.h"
 #include <QDateTime>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "help_window.h"
 #include "dialog_texts.h"
 #include "face_drag.h"
-#include "game/core/sprite_set.h"
+#include "game/data/sprite_set.h"
 #include "platform/prompt.h"
 #include "platform/surface_widget.h"
 #include "platform/window_shape.h"

@@ -3,7 +3,7 @@
 #include "face_drag.h"
 #include "gradient_face.h"
 #include "settings_rules.h"
-#include "game/core/data_files.h"
+#include "game/data/data_files.h"
 #include "game/scores/score_keeper.h"
 #include "platform/prompt.h"
 #include <QLabel>

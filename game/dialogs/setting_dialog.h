@@ -1,7 +1,7 @@
 #pragma once
-#include "game/core/game_paths.h"
-#include "game/core/game_settings.h"
-#include "game/scores/score_entry.h"
+#include "game/data/game_paths.h"
+#include "game/data/game_settings.h"
+#include "game/data/score_entry.h"
 #include <QDialog>
 #include <QImage>
 

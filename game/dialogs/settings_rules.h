@@ -1,5 +1,5 @@
 #pragma once
-#include "game/core/game_settings.h"
+#include "game/data/game_settings.h"
 #include <QString>
 #include <optional>
 
@@ -39,7 +39,7 @@ Outcome check(const Texts& texts, const GameSettings& current);
 
 } // namespace settings_rules
 
-#include "game/scores/score_entry.h"
+#include "game/data/score_entry.h"
 
 namespace settings_rules {
 

@@ -2,7 +2,7 @@
 #include "dialog_texts.h"
 #include "face_drag.h"
 #include "gradient_face.h"
-#include "game/core/data_files.h"
+#include "game/data/data_files.h"
 #include "platform/cursor_file.h"
 #include "platform/prompt.h"
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 #include "weapon_cursors.h"
-#include "game/core/game_paths.h"
-#include "game/core/game_settings.h"
+#include "game/data/game_paths.h"
+#include "game/data/game_settings.h"
 #include <QDialog>
 #include <QImage>
 #include <array>

@@ -5,7 +5,7 @@
 #include "game_shell.h"
 #include "interval_clock.h"
 #include "play_options.h"
-#include "game/core/game_settings.h"
+#include "game/data/game_settings.h"
 #include "platform/clock.h"
 #include "platform/random.h"
 #include <QString>

@@ -1,5 +1,5 @@
 #include "score_keeper.h"
-#include "game/core/data_files.h"
+#include "game/data/data_files.h"
 
 void ScoreKeeper::reload()
 {

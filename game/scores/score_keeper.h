@@ -1,6 +1,6 @@
 #pragma once
-#include "score_entry.h"
-#include "game/core/game_paths.h"
+#include "game/data/score_entry.h"
+#include "game/data/game_paths.h"
 #include <QString>
 
 // The top-ten table as this copy of the game keeps it: in memory, and in the score

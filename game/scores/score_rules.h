@@ -1,5 +1,5 @@
 #pragma once
-#include "score_entry.h"
+#include "game/data/score_entry.h"
 #include <QDate>
 #include <QString>
 

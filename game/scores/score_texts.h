@@ -1,5 +1,5 @@
 #pragma once
-#include "score_entry.h"
+#include "game/data/score_entry.h"
 #include <QString>
 
 // What the game says about a finished game and the top-ten table.

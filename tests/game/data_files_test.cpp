@@ -1,7 +1,7 @@
-#include "game/core/config_file.h"
-#include "game/core/data_files.h"
-#include "game/scores/comment_file.h"
-#include "game/scores/score_file.h"
+#include "game/data/config_file.h"
+#include "game/data/data_files.h"
+#include "game/data/comment_file.h"
+#include "game/data/score_file.h"
 #include "platform/atomic_file.h"
 #include "platform/text_codec.h"
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 // The desktop companion's services as fakes: nothing here reaches the real session,
 // trash or programs.
-#include "game/core/desktop_services.h"
+#include "game/window/desktop_services.h"
 #include "platform/fakes/fake_system_info.h"
 #include "platform/fakes/fake_trash.h"
 #include "platform/fakes/recording_desktop_actions.h"

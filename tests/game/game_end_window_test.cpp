@@ -1,7 +1,7 @@
 // The end of a game in the main window: the result, the name, the file, the table
 // and the player's line on the desktop.
 #include "game_window_harness.h"
-#include "game/scores/score_file.h"
+#include "game/data/score_file.h"
 #include <QMenu>
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // A game in a program folder of its own, on a fake clock, with scripted answers.
 #include "game_folder.h"
-#include "game/core/game_app.h"
+#include "game/window/game_app.h"
 #include "platform/atomic_file.h"
 #include "fake_desktop.h"
 #include "platform/fakes/fake_clock.h"

@@ -1,4 +1,4 @@
-#include "game/core/title_sequence.h"
+#include "game/window/title_sequence.h"
 #include "game/play/mouse_cls.h"
 #include "platform/fakes/scripted_random.h"
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "game_window_harness.h"
-#include "game/core/game_app.h"
-#include "game/core/game_texts.h"
+#include "game/window/game_app.h"
+#include "game/data/game_texts.h"
 #include "platform/atomic_file.h"
 #include "platform/fakes/fake_clock.h"
 #include "platform/fakes/recording_sound.h"

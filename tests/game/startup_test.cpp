@@ -2,8 +2,8 @@
 // message box is up, where the close question's label stands.
 #include "fake_desktop.h"
 #include "game_folder.h"
-#include "game/core/game_app.h"
-#include "game/core/game_texts.h"
+#include "game/window/game_app.h"
+#include "game/data/game_texts.h"
 #include "platform/fakes/fake_clock.h"
 #include "platform/fakes/recording_sound.h"
 #include "platform/fakes/scripted_prompt.h"

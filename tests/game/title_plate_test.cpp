@@ -1,6 +1,6 @@
 // The title plate as it shows on screen while its text shakes: the same pixels as
 // the text laid over the picture, and nothing repainted beyond the text's reach.
-#include "game/core/title_plate.h"
+#include "game/window/title_plate.h"
 #include <QPainter>
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // "score.ini" and "config.csv" that are there but cannot be read, and ones far
 // longer than their format: kept as they are, reported, defaults in memory.
-#include "game/core/data_files.h"
-#include "game/scores/score_file.h"
+#include "game/data/data_files.h"
+#include "game/data/score_file.h"
 #include "platform/atomic_file.h"
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "FileCommands.h"
+#include "file_commands.h"
 #include "platform/fakes/scripted_file_dialogs.h"
 #include "platform/fakes/scripted_prompt.h"
 #include <QDir>

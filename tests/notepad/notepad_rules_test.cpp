@@ -1,7 +1,7 @@
-#include "ColorSettings.h"
-#include "FontSizeRule.h"
-#include "NewTextDecision.h"
-#include "TextFileRules.h"
+#include "color_settings.h"
+#include "font_size_rule.h"
+#include "new_text_decision.h"
+#include "text_file_rules.h"
 #include "platform/prompt.h"
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "MF.h"
-#include "Setting.h"
+#include "mf.h"
+#include "setting.h"
 #include "platform/fakes/scripted_file_dialogs.h"
 #include "platform/fakes/scripted_prompt.h"
 #include <QAbstractItemView>

@@ -17,10 +17,10 @@
 #include <exception>
 #include <stdexcept>
 
-#include "ContactSheet.h"
-#include "Pictures.h"
-#include "Sounds.h"
-#include "TextConvert.h"
+#include "contact_sheet.h"
+#include "pictures.h"
+#include "sounds.h"
+#include "text_convert.h"
 
 namespace {
 

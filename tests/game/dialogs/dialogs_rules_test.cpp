@@ -1,7 +1,7 @@
 // The dialogs' rules without a screen: settings checks, the reset table, help
 // paging, skins, the icon walk, the screen saver, the history text, the system
 // information button and the folder reader.
-#include "game/core/config_file.h"
+#include "game/data/config_file.h"
 #include "game/dialogs/help_pages.h"
 #include "game/dialogs/history_file.h"
 #include "game/dialogs/icon_wander.h"
@@ -9,7 +9,7 @@
 #include "game/dialogs/settings_rules.h"
 #include "game/dialogs/skin_loader.h"
 #include "game/dialogs/sys_info_start.h"
-#include "game/scores/score_file.h"
+#include "game/data/score_file.h"
 #include "platform/drive_list.h"
 #include "platform/fakes/fake_system_info_tool.h"
 #include "platform/fakes/scripted_prompt.h"

@@ -4,7 +4,7 @@
 #include "game/dialogs/settings_rules.h"
 #include "game/dialogs/setting_dialog.h"
 #include "game/dialogs/soubi_dialog.h"
-#include "game/scores/score_file.h"
+#include "game/data/score_file.h"
 #include "platform/cursor_file.h"
 #include <QLabel>
 #include <QPushButton>

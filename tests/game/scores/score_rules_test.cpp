@@ -1,4 +1,4 @@
-#include "game/scores/score_file.h"
+#include "game/data/score_file.h"
 #include "game/scores/score_keeper.h"
 #include "game/scores/score_rules.h"
 #include "game/scores/score_texts.h"

@@ -1,0 +1,251 @@
+#pragma once
+#include "game/data/game_data.h"
+#include "game/data/game_paths.h"
+#include "game_services.h"
+#include "game_sounds.h"
+#include "pokan_menus.h"
+#include "game/data/sprite_set.h"
+#include "title_plate.h"
+#include "title_sequence.h"
+#include "desktop_services.h"
+#include "game_build.h"
+#include "game/companion/mascot_talk.h"
+#include "game/dialogs/game_dialogs.h"
+#include "game/dialogs/help_window.h"
+#include "game/dialogs/skin_loader.h"
+#include "game/dialogs/weapon_cursors.h"
+#include "game/play/board_view.h"
+#include "game/play/game_cues.h"
+#include "game/play/game_engine.h"
+#include "game/play/game_shell.h"
+#include "game/scores/score_keeper.h"
+#include "platform/desktop_overlay.h"
+#include "platform/surface_widget.h"
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+// The game's main window: the board, the gauge, the result labels, the comment
+// line, the title panel with its animation, the title plate and the menus.
+// It is the game engine's front end: it draws, plays and runs the timers the
+// engine asks for, and hands it the player's strikes and commands.
+class CompanionPanel;
+namespace companion {
+class TrashPanel;
+}
+
+class PokanWindow : public QMainWindow, private BoardView, private GameShell, private GameCues {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 210;
+    static constexpr int kClientHeight = 360;
+    static constexpr QPoint kBoardPos{30, 112};
+    static constexpr int kBoardSize = 150;
+
+    using Options = GameBuild;
+
+    PokanWindow(GameServices services, Options options, QWidget* parent = nullptr);
+    ~PokanWindow() override;
+
+    // The load handler: sounds, sprite holders, labels, the title panel.
+    // Returns the full path of a picture that would not load, or "".
+    QString load(const GamePaths& paths);
+    // Starts the title animation; called once the window is on screen.
+    void start_title();
+    // Size, title plate picture and background, as start-up prepares them.
+    // Returns the path of the title picture when it would not load, or "".
+    QString prepare_layout();
+    // Applies the weapon of the settings (the cursor over the board). Returns the
+    // path of a cursor file that would not load, or "".
+    QString apply_weapon();
+
+    void start_up();
+    void title_tick();
+    void open_end();
+    void jiggle_title();
+    void always_top();
+    void not_top();
+    void pokan_end();
+    void data_on();
+
+    // Hole under a point of the board, also shown in the debug caption.
+    int mouse_index(float x, float y);
+
+    GameData& data() { return data_; }
+    GameSounds& sounds() { return *sounds_; }
+    PokanMenus& menus() { return menus_; }
+
+    // The window's controls, for tests and measurements that look at them.
+    struct Controls {
+        platform::SurfaceWidget* form;      // the window's own surface: background and empty holes
+        platform::SurfaceWidget* board;     // back(0)
+        platform::SurfaceWidget* gauge;
+        QLabel* coment;
+        std::array<QLabel*, 6> data;        // data(0..5)
+        TitlePlate* mpkx;
+        QLabel* lbl_version;
+        platform::SurfaceWidget* zorviklogo; // the title panel
+        QLabel* zorvik_label;
+        CompanionPanel* gomibako;           // the companion panels' surface
+        std::array<QLabel*, 4> plate_lines; // the plate's system lines: platform, user, host, memory
+        QLabel* mouse;                      // debug captions, outside the visible width
+        QLabel* mousec;
+        const QTimer* timer_open;
+        const QTimer* timer5;
+        const SpriteSet* sprites;
+    };
+    const Controls& controls() const { return controls_; }
+
+    GameMode game_mode() const { return engine_->game_mode(); }
+    const GameEngine& engine() const { return *engine_; }
+    bool title_running() const { return timer_open_.isActive(); }
+
+    // The player's commands.
+    void start_click();  // ファイル → 開始 (F1): ends the title first
+    void begin();        // a game from the popup or the icon menu
+    void stop_act();     // 中断 / 再開
+    void reset_command();
+    void mode_click(int mode);
+    // The top-ten table in a box; after a game that took a place, with the player's
+    // line first and on the desktop while the box is open.
+    void score_show();
+
+    // ---- the desktop companion (pokan_window_companion.cpp)
+    // The wall and the nine icons on the board.
+    void draw_icons();
+    // A left click on icon `cell` between games; the comment of the icon under the pointer.
+    void iconmenu(int cell);
+    void menucoment(int cell);
+    // メモリ情報 (0) or ゴミ箱 (1).
+    void info_mg(int index);
+
+signals:
+    // The window has closed and released what it held; the program ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void build_controls();
+    void connect_menus();
+    void paint_background();
+    void draw_empty_holes();
+    void mpkx_click();
+    void act(Qt::MouseButton button, QPointF pos);
+    void back_mouse_up();
+    void form_mouse_down(Qt::MouseButton button);
+    void top_menu_opened();
+    void sync_board_cursor(bool pressed = false);
+    // A menu or a message box is open: the game stands still, as it always has.
+    bool modal_moment() const;
+    void sort(int place);
+    void connect_companion();
+    void read_names();
+    void board_mouse_move(QPointF pos);
+    void form_click();
+    void start_program(const QString& shipped_name);
+    void ask_and_end_session(bool reboot);
+    void clear_recent();
+    void count_down_timer_fired();
+    void pass_timer_fired();
+    void shutdown();
+
+    // BoardView
+    void restore_board() override;
+    void restore_hole(int hole) override;
+    void draw_sprite(int hole, int pic) override;
+    void draw_opaque(int hole, int pic) override;
+    void show_count_down(int digit) override;
+    void set_board_enabled(bool enabled) override;
+    void fill_gauge(double fraction, QRgb colour) override;
+    void set_label(int index, const QString& text) override;
+    void show_headings() override;
+    void set_comment(const QString& text) override;
+    void set_board_tip(const QString& text) override;
+    // GameShell
+    void set_topmost(bool on) override;
+    void set_stop_entry(bool visible, const QString& caption) override;
+    void set_mode_checks(int mode) override;
+    void close_panels() override;
+    void show_idle_board() override;
+    void reset_talk() override;
+    void show_title_plate() override;
+    void run_count_down_timer(bool on) override;
+    void run_pass_timer(bool on) override;
+    void game_finished(const FinishedGame& result) override;
+    // GameCues
+    void restart_hit(int hole) override;
+    void play_simple(const QString& file_name) override;
+    void music_stop() override;
+    void music_rewind() override;
+    void music_play() override;
+
+    GameServices services_;
+    Options options_;
+    GamePaths paths_;
+    GameData data_;
+    SpriteSet sprites_;
+    WeaponCursors weapon_cursors_;
+    std::unique_ptr<GameSounds> sounds_;
+    std::unique_ptr<TitleSequence> title_;
+    PokanMenus menus_;
+
+    platform::SurfaceWidget* form_ = nullptr;
+    platform::SurfaceWidget* back0_ = nullptr;
+    std::array<platform::Surface, 2> back_work_;
+    platform::SurfaceWidget* gauge_ = nullptr;
+    QLabel* coment_ = nullptr;
+    std::array<QLabel*, 6> data_labels_{};
+    TitlePlate* mpkx_ = nullptr;
+    QLabel* lbl_version_ = nullptr;
+    QLabel* selvio_ = nullptr;
+    CompanionPanel* gomibako_ = nullptr;
+    std::unique_ptr<companion::TrashPanel> trash_panel_;
+    std::array<QLabel*, 4> plate_lines_{};
+    QString user_name_;
+    QString host_name_;
+    platform::SurfaceWidget* zorviklogo_ = nullptr;
+    QLabel* zorvik_label_ = nullptr;
+    QLabel* mouse_ = nullptr;
+    QLabel* mousec_ = nullptr;
+
+    QTimer timer_open_; // title animation, 10 ms
+    QTimer timer5_;     // title text jiggle, 22 ms
+    QTimer timer1_;     // coordinate readout, 200 ms, never started
+    QTimer count_down_timer_; // the count-down's steps, 10 ms
+    QTimer pass_timer_;       // the game's passes, 30 ms
+
+    std::unique_ptr<GameEngine> engine_;
+    Controls controls_{};
+    companion::MascotTalk talk_;
+    int last_place_ = 10; // the place the last finished game took, 10 for none
+    std::unique_ptr<ScoreKeeper> score_keeper_;
+    platform::DesktopOverlay desk_text_;
+    bool shut_down_ = false;
+    bool title_ended_ = false;
+
+    // ---- the game's dialogs (pokan_window_dialogs.cpp)
+public:
+    void show_equipment();    // ファイル → 装備; icon 1 of the icon menu
+    void show_settings();     // ファイル → 設定; icon 4
+    void show_skin_chooser(); // ファイル → 絵柄の変更 (current build only)
+    void show_help();         // ファイル → ヘルプ; icon 2
+    void show_about();        // 情報 → ミポぽかん。2000
+    void show_maker();        // 情報 → ゾルヴィクについて, with the splash
+    void show_history();      // 情報 → 更新履歴
+    void show_screen_saver(); // システム → スクリーンセーバー
+    GameDialogs& dialogs() { return *dialogs_; }
+signals:
+    // The maker window wants the splash shown again.
+    void logo_wanted();
+private:
+    HelpWindow::Options help_options() const;
+    void connect_dialogs();
+    void apply_skin(const SkinLoader::Skin& skin);
+    std::unique_ptr<GameDialogs> dialogs_;
+    // ---- end of the game's dialogs
+};

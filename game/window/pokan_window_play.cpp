@@ -1,0 +1,361 @@
+// The main window as the game's front end: commands and strikes go to the engine,
+// and what the engine asks for is drawn, played and timed here.
+#include "pokan_window.h"
+#include "game/data/game_texts.h"
+#include "game/companion/companion_panel.h"
+#include "game/play/keypad_map.h"
+#include "game/play/mouse_cls.h"
+#include "game/scores/score_rules.h"
+#include "game/scores/score_texts.h"
+#include "platform/legacy/rounding.h"
+#include "platform/window_shape.h"
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMenu>
+#include <algorithm>
+
+namespace {
+
+QPoint hole_corner(int hole)
+{
+    return QPoint(MouseCls::mipo_x(hole).value_or(0), MouseCls::mipo_y(hole).value_or(0));
+}
+
+constexpr int kCell = MouseCls::kCell;
+
+} // namespace
+
+// ---- the player's commands
+
+void PokanWindow::start_click()
+{
+    gomibako_->mem_e(); // the system panel's clock stops
+    open_end();
+    timer5_.stop();
+    mpkx_->hide();
+    begin();
+}
+
+void PokanWindow::begin()
+{
+    // The title's timers and panel make way for the game.
+    zorviklogo_->hide();
+    timer_open_.stop();
+    timer5_.stop();
+    engine_->begin();
+    sync_board_cursor();
+}
+
+void PokanWindow::stop_act()
+{
+    engine_->stop_act();
+    sync_board_cursor();
+}
+
+void PokanWindow::reset_command()
+{
+    engine_->reset_command();
+    sync_board_cursor();
+}
+
+void PokanWindow::mode_click(int mode)
+{
+    engine_->mode_click(mode);
+}
+
+void PokanWindow::top_menu_opened()
+{
+    not_top();
+    if (engine_->game_mode() == GameMode::Playing)
+        stop_act();
+}
+
+// ---- strikes
+
+void PokanWindow::act(Qt::MouseButton button, QPointF pos)
+{
+    const float x = static_cast<float>(pos.x());
+    const float y = static_cast<float>(pos.y());
+    if (engine_->game_mode() == GameMode::Playing) {
+        // Every button strikes during a game.
+        sync_board_cursor(true);
+        mouse_->setText(QString::number(x) + QLatin1Char(' ') + QString::number(y));
+        engine_->hit_hole(mouse_index(x, y));
+        return;
+    }
+    if (button == Qt::LeftButton) {
+        iconmenu(mouse_index(x, y));
+        return;
+    }
+    (button == Qt::RightButton ? menus_.sm : menus_.sm3)->popup(QCursor::pos());
+}
+
+void PokanWindow::back_mouse_up()
+{
+    sync_board_cursor(false);
+}
+
+void PokanWindow::form_mouse_down(Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton)
+        return;
+    (button == Qt::RightButton ? menus_.sm : menus_.sm3)->popup(QCursor::pos());
+}
+
+void PokanWindow::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::NoModifier;
+    const int hole = plain ? keypad_hole(event->key(), event->modifiers() & Qt::KeypadModifier) : -1;
+    if (hole < 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    // One press, one strike: a held key does not strike again.
+    if (!event->isAutoRepeat() && engine_->accepts_strikes())
+        engine_->hit_hole(hole);
+    event->accept();
+}
+
+void PokanWindow::sync_board_cursor(bool pressed)
+{
+    if (engine_->game_mode() == GameMode::Playing)
+        back0_->setCursor(pressed ? weapon_cursors_.striking() : weapon_cursors_.raised());
+    else
+        back0_->unsetCursor();
+}
+
+// ---- the timers
+
+bool PokanWindow::modal_moment() const
+{
+    return QApplication::activePopupWidget() != nullptr || QApplication::activeModalWidget() != nullptr;
+}
+
+void PokanWindow::count_down_timer_fired()
+{
+    if (!modal_moment())
+        engine_->count_down_tick();
+}
+
+void PokanWindow::pass_timer_fired()
+{
+    if (!modal_moment())
+        engine_->pass();
+}
+
+void PokanWindow::run_count_down_timer(bool on)
+{
+    if (on)
+        count_down_timer_.start();
+    else
+        count_down_timer_.stop();
+}
+
+void PokanWindow::run_pass_timer(bool on)
+{
+    if (on)
+        pass_timer_.start();
+    else
+        pass_timer_.stop();
+}
+
+// ---- the board
+
+void PokanWindow::restore_board()
+{
+    back0_->surface().copy_from(form_->surface(), QRect(kBoardPos, QSize(kBoardSize, kBoardSize)), QPoint(0, 0));
+    back0_->refresh();
+}
+
+void PokanWindow::restore_hole(int hole)
+{
+    const QPoint at = hole_corner(hole);
+    back0_->surface().copy_from(form_->surface(), QRect(at + kBoardPos, QSize(kCell, kCell)), at);
+    back0_->update(QRect(at, QSize(kCell, kCell)));
+}
+
+void PokanWindow::draw_sprite(int hole, int pic)
+{
+    const QPoint at = hole_corner(hole);
+    platform::trans_blt(back0_->surface(), at.x(), at.y(), kCell, kCell, sprites_.pic.at(pic), 0, 0, sprites_.key(pic));
+    back0_->update(QRect(at, QSize(kCell, kCell)));
+}
+
+void PokanWindow::draw_opaque(int hole, int pic)
+{
+    const QPoint at = hole_corner(hole);
+    back0_->surface().copy_from(sprites_.pic.at(pic), QRect(0, 0, kCell, kCell), at);
+    back0_->update(QRect(at, QSize(kCell, kCell)));
+}
+
+void PokanWindow::show_count_down(int digit)
+{
+    const platform::Surface& picture = sprites_.count_pic.at(digit);
+    back0_->surface().copy_from(picture, QRect(0, 0, picture.width(), picture.height()), QPoint(0, 0));
+    back0_->refresh();
+}
+
+void PokanWindow::set_board_enabled(bool enabled)
+{
+    back0_->setEnabled(enabled);
+}
+
+void PokanWindow::fill_gauge(double fraction, QRgb colour)
+{
+    platform::Surface& gauge = gauge_->surface();
+    const int width = static_cast<int>(
+        std::clamp<int64_t>(legacy::round_half_even(fraction * gauge.width()), 0, gauge.width()));
+    gauge.fill_rect(QRect(0, 0, width, gauge.height()), colour);
+    gauge_->refresh();
+}
+
+void PokanWindow::set_label(int index, const QString& text)
+{
+    data_labels_.at(index)->setText(text);
+}
+
+void PokanWindow::show_headings()
+{
+    data_on();
+}
+
+void PokanWindow::set_comment(const QString& text)
+{
+    coment_->setText(text);
+}
+
+void PokanWindow::set_board_tip(const QString& text)
+{
+    back0_->setToolTip(text);
+}
+
+// ---- the window around the board
+
+void PokanWindow::set_topmost(bool on)
+{
+    if (on)
+        always_top();
+    else
+        not_top();
+}
+
+void PokanWindow::set_stop_entry(bool visible, const QString& caption)
+{
+    menus_.m_stop->setText(caption);
+    menus_.m_stop->setVisible(visible);
+}
+
+void PokanWindow::set_mode_checks(int mode)
+{
+    menus_.mode[0]->setChecked(mode == 0);
+    menus_.mode[1]->setChecked(mode == 1);
+}
+
+void PokanWindow::close_panels()
+{
+    gomibako_->mem_e();
+    gomibako_->gomi_e();
+}
+
+void PokanWindow::show_idle_board()
+{
+    // The icon menu again; nothing of a game's cursor stays.
+    draw_icons();
+    sync_board_cursor();
+}
+
+void PokanWindow::reset_talk()
+{
+    talk_.reset();
+}
+
+void PokanWindow::show_title_plate()
+{
+    close_panels();
+    mpkx_->show();
+    mpkx_->raise();
+    timer5_.start();
+}
+
+void PokanWindow::game_finished(const FinishedGame& result)
+{
+    sync_board_cursor();
+    services_.prompt.inform(score_texts::result_message(result.hits), score_texts::kResultTitle);
+    // The other build may have written the table since we read it.
+    score_keeper_->reload();
+    ScoreTable& table = data_.score_table;
+    ScoreEntry& candidate = table[10];
+    candidate.score = static_cast<int16_t>(result.score);
+    candidate.hits = static_cast<uint8_t>(result.hits);
+    candidate.misses = static_cast<uint8_t>(result.misses);
+    candidate.hit_rate = static_cast<uint8_t>(result.hit_rate);
+    last_place_ = score_rules::rank(table);
+    if (last_place_ < score_rules::kNoPlace)
+        sort(last_place_);
+}
+
+void PokanWindow::sort(int place)
+{
+    // At the left edge of the screen, at the box's usual height.
+    const std::optional<QString> typed = services_.prompt.input(
+        score_texts::name_prompt(place), score_texts::kNameTitle, QString(), platform::Prompt::Placement{0, {}});
+    score_rules::enter_candidate(data_.score_table, place,
+                                 score_rules::stored_name(typed.value_or(QString()), services_.clock.today()));
+    QString error;
+    if (!score_keeper_->save(&error))
+        services_.prompt.inform(QString::fromUtf8("スコアを保存できませんでした｡\n") + score_keeper_->path()
+                                    + QStringLiteral(" (") + error + QStringLiteral(")\n")
+                                    + QString::fromUtf8("この表はゲームを終えるまで覚えておきます｡"),
+                                score_texts::kNameTitle, platform::Prompt::Icon::Warning);
+    score_show();
+}
+
+void PokanWindow::score_show()
+{
+    const bool entered = engine_->game_mode() == GameMode::Result && last_place_ < score_rules::kNoPlace;
+    const int place = entered ? last_place_ : -1;
+    // Written on the desktop before the box opens, so that the box stands above it.
+    if (entered)
+        desk_text_.write(score_texts::player_line(data_.score_table, place));
+    services_.prompt.inform(score_texts::table_text(data_.score_table, place), score_texts::kTableTitle);
+    desk_text_.clean();
+}
+
+// ---- the sounds
+
+// After the close the sounds are gone; a game still ending plays nothing.
+
+void PokanWindow::restart_hit(int hole)
+{
+    if (!sounds_)
+        return;
+    platform::SoundBuffer& buffer = sounds_->hit_buffer(hole);
+    buffer.stop();
+    buffer.rewind();
+    buffer.play();
+}
+
+void PokanWindow::play_simple(const QString& file_name)
+{
+    if (sounds_)
+        sounds_->play_simple(file_name);
+}
+
+void PokanWindow::music_stop()
+{
+    if (sounds_)
+        sounds_->music_buffer().stop();
+}
+
+void PokanWindow::music_rewind()
+{
+    if (sounds_)
+        sounds_->music_buffer().rewind();
+}
+
+void PokanWindow::music_play()
+{
+    if (sounds_)
+        sounds_->music_buffer().play();
+}
