@@ -8,22 +8,20 @@
 #include "platform/run_dialog.h"
 #include "platform/xdg_desktop_actions.h"
 #include "platform/data_folder.h"
-#include "platform/display_check.h"
-#include "platform/display_platform.h"
-#include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
+#include "platform/program_start.h"
 #include <QApplication>
-#include <QIcon>
 
 int run_game(int argc, char* argv[], const PokanWindow::Options& options)
 {
-    platform::prefer_xwayland(); // windows are placed where they belong only through XWayland
-    const platform::DisplayProbe display(argc, argv);
-    if (!display.reachable())
-        return platform::kNoDisplayExitCode;
+    const platform::ProgramStart start(argc, argv,
+                                       {QString::fromUtf8("ミポぽかん｡2000"), options.version_text,
+                                        QStringLiteral("A whack-a-seal game and desktop companion."),
+                                        platform::desktop_id(options.desktop_name), QStringLiteral("mpkx.ico")});
+    if (const auto code = start.exit_code())
+        return *code;
     QApplication app(argc, argv);
-    platform::setup_japanese_ui(app);
-    app.setWindowIcon(QIcon(platform::program_folder() + QStringLiteral("mpkx.ico")));
+    start.setup(app);
 
     platform::SystemClock clock;
     platform::SystemRandom random;
