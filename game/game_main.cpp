@@ -1,6 +1,7 @@
 #include "game_main.h"
 #include "core/desktop_services.h"
 #include "core/game_app.h"
+#include "core/game_texts.h"
 #include "platform/detached_process_starter.h"
 #include "platform/linux_trash.h"
 #include "platform/logind_session_control.h"
@@ -15,7 +16,7 @@
 int run_game(int argc, char* argv[], const PokanWindow::Options& options)
 {
     const platform::ProgramStart start(argc, argv,
-                                       {QString::fromUtf8("ミポぽかん｡2000"), options.version_text,
+                                       {game_texts::kProductName, options.version_text,
                                         QStringLiteral("A whack-a-seal game and desktop companion."),
                                         platform::desktop_id(options.desktop_name), QStringLiteral("mpkx.ico")});
     if (const auto code = start.exit_code())

@@ -24,6 +24,7 @@ LogoWindow::LogoWindow(platform::Clock& clock, const QString& bmp_dir, QWidget* 
       surface_(kWidth, kHeight)
 {
     setFixedSize(kWidth, kHeight);
+    setWindowTitle(game_texts::kProductName); // what a task bar or pager names it
     setAttribute(Qt::WA_OpaquePaintEvent);
     poll_timer_.setInterval(10);
     poll_timer_.setTimerType(Qt::PreciseTimer);

@@ -251,8 +251,10 @@ private slots:
         w->menus().sm_exit->trigger(); // half a minute passes behind the question
         QVERIFY(w->isVisible());
         QCOMPARE(w->game_mode(), GameMode::Playing);
-        QCOMPARE(w->engine().time_left(), 20);
-        QTRY_COMPARE(w->engine().time_left(), 19); // then one second is booked, as after any stall
+        // The half minute is not counted: one second is booked, as after any stall (the box's own
+        // event loop may already have run that first pass once the box was closed).
+        QVERIFY2(w->engine().time_left() >= 19, qPrintable(QString::number(w->engine().time_left())));
+        QTRY_COMPARE(w->engine().time_left(), 19);
         QTest::qWait(100);
         QCOMPARE(w->engine().time_left(), 19);
     }
