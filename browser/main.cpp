@@ -2,11 +2,9 @@
 #include "root_check.h"
 #include "wbf_window.h"
 #include "platform/clock.h"
-#include "platform/display_check.h"
-#include "platform/display_platform.h"
 #include "platform/file_dialogs.h"
-#include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
+#include "platform/program_start.h"
 #include "platform/prompt.h"
 #include <QApplication>
 #include <cstdio>
@@ -21,14 +19,14 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    platform::prefer_xwayland(); // windows are placed where they belong only through XWayland
-    const platform::DisplayProbe display(argc, argv);
-    if (!display.reachable())
-        return platform::kNoDisplayExitCode;
+    const platform::ProgramStart start(argc, argv,
+                                       {QString::fromUtf8("ぴころん"), QStringLiteral("1.0.0"),
+                                        QStringLiteral("A small web browser that opens the suite's start page."),
+                                        platform::desktop_id("Picoron"), QStringLiteral("brovu.ico")});
+    if (const auto code = start.exit_code())
+        return *code;
     QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("brovu"));
-    app.setApplicationVersion(QStringLiteral("1.0.0"));
-    platform::setup_japanese_ui(app);
+    start.setup(app);
     platform::QtPrompt prompt;
 
     // Run as root, the engine would end the process without a word: say why instead.

@@ -1,19 +1,17 @@
 #include "tokei_window.h"
-#include "platform/display_check.h"
-#include "platform/display_platform.h"
-#include "platform/japanese_ui.h"
+#include "platform/program_start.h"
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    platform::prefer_xwayland(); // windows are placed where they belong only through XWayland
-    const platform::DisplayProbe display(argc, argv);
-    if (!display.reachable())
-        return platform::kNoDisplayExitCode;
+    const platform::ProgramStart start(argc, argv,
+                                       {QString::fromUtf8("クルリトでも"), QString::fromLatin1(TokeiWindow::kVersion),
+                                        QStringLiteral("A clock that marks the seconds counter-clockwise."),
+                                        platform::desktop_id("Kururito"), QStringLiteral("kururito.ico")});
+    if (const auto code = start.exit_code())
+        return *code;
     QApplication app(argc, argv);
-    platform::setup_japanese_ui(app);
-    QApplication::setApplicationName(QStringLiteral("クルリトでも"));
-    QApplication::setApplicationVersion(QString::fromLatin1(TokeiWindow::kVersion));
+    start.setup(app);
 
     TokeiWindow window;
     window.start();

@@ -1,6 +1,7 @@
 #include "game_main.h"
 #include "game/window/desktop_services.h"
 #include "game/window/game_app.h"
+#include "game/data/game_texts.h"
 #include "platform/detached_process_starter.h"
 #include "platform/linux_trash.h"
 #include "platform/logind_session_control.h"
@@ -8,22 +9,20 @@
 #include "platform/run_dialog.h"
 #include "platform/xdg_desktop_actions.h"
 #include "platform/data_folder.h"
-#include "platform/display_check.h"
-#include "platform/display_platform.h"
-#include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
+#include "platform/program_start.h"
 #include <QApplication>
-#include <QIcon>
 
 int run_game(int argc, char* argv[], const PokanWindow::Options& options)
 {
-    platform::prefer_xwayland(); // windows are placed where they belong only through XWayland
-    const platform::DisplayProbe display(argc, argv);
-    if (!display.reachable())
-        return platform::kNoDisplayExitCode;
+    const platform::ProgramStart start(argc, argv,
+                                       {game_texts::kProductName, options.version_text,
+                                        QStringLiteral("A whack-a-seal game and desktop companion."),
+                                        platform::desktop_id(options.desktop_name), QStringLiteral("mpkx.ico")});
+    if (const auto code = start.exit_code())
+        return *code;
     QApplication app(argc, argv);
-    platform::setup_japanese_ui(app);
-    app.setWindowIcon(QIcon(platform::program_folder() + QStringLiteral("mpkx.ico")));
+    start.setup(app);
 
     platform::SystemClock clock;
     platform::SystemRandom random;

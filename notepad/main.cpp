@@ -1,27 +1,26 @@
 // メモルー 2k: the diary notepad of the suite.
 #include "mf.h"
 #include "platform/data_folder.h"
-#include "platform/display_check.h"
-#include "platform/display_platform.h"
 #include "platform/file_dialogs.h"
-#include "platform/japanese_ui.h"
 #include "platform/program_folder.h"
+#include "platform/program_start.h"
 #include "platform/prompt.h"
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
-    platform::prefer_xwayland(); // windows are placed where they belong only through XWayland
-    const platform::DisplayProbe display(argc, argv);
-    if (!display.reachable())
-        return platform::kNoDisplayExitCode;
+    const platform::ProgramStart start(argc, argv,
+                                       {QString::fromUtf8("メモルー 2k"),
+                                        QStringLiteral("%1.%2.%3")
+                                            .arg(MEMOLU_VERSION_MAJOR)
+                                            .arg(MEMOLU_VERSION_MINOR)
+                                            .arg(MEMOLU_VERSION_REVISION),
+                                        QStringLiteral("A diary notepad for plain text."),
+                                        platform::desktop_id("Memolu"), QStringLiteral("memolu.ico")});
+    if (const auto code = start.exit_code())
+        return *code;
     QApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("memolu"));
-    app.setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                  .arg(MEMOLU_VERSION_MAJOR)
-                                  .arg(MEMOLU_VERSION_MINOR)
-                                  .arg(MEMOLU_VERSION_REVISION));
-    platform::setup_japanese_ui(app);
+    start.setup(app);
 
     const QString app_dir = platform::program_folder();
     platform::QtPrompt prompt;

@@ -13,6 +13,10 @@ namespace {
 
 const QString kCredit = QStringLiteral("(C)2000 zorvik");
 
+// The plate: the window's rectangle from (1, 1) with rounded 20 x 20 corners.
+const QRect kPlate(1, 1, LogoWindow::kWidth - 1, LogoWindow::kHeight - 1);
+constexpr int kCorner = 20;
+
 } // namespace
 
 LogoWindow::LogoWindow(platform::Clock& clock, const QString& bmp_dir, QWidget* parent)
@@ -20,6 +24,7 @@ LogoWindow::LogoWindow(platform::Clock& clock, const QString& bmp_dir, QWidget* 
       surface_(kWidth, kHeight)
 {
     setFixedSize(kWidth, kHeight);
+    setWindowTitle(game_texts::kProductName); // what a task bar or pager names it
     setAttribute(Qt::WA_OpaquePaintEvent);
     poll_timer_.setInterval(10);
     poll_timer_.setTimerType(Qt::PreciseTimer);
@@ -28,7 +33,7 @@ LogoWindow::LogoWindow(platform::Clock& clock, const QString& bmp_dir, QWidget* 
 
 QString LogoWindow::load()
 {
-    platform::set_rounded_shape(this, QRect(1, 1, kWidth - 1, kHeight - 1), 20, 20);
+    platform::set_rounded_shape(this, kPlate, kCorner, kCorner);
     platform::set_topmost(this, true);
 
     const QString picture_path = bmp_dir_ + QStringLiteral("thwlogo.jpg");
@@ -41,7 +46,9 @@ QString LogoWindow::load()
     QFont font(game_texts::kUiFont);
     font.setPointSize(14);
     const int line = QFontMetrics(font).lineSpacing();
-    surface_.print(QPoint(0, 2 * line), kCredit, font, qRgb(0, 0, 0));
+    // Two empty lines, then the credit, which runs down into the lower left corner: it starts
+    // where the corner's curve ends, so that no part of it is cut off.
+    surface_.print(QPoint(kPlate.left() + kCorner / 2, 2 * line), kCredit, font, qRgb(0, 0, 0));
 
     // The right third: 200 two-pixel lines from white to blue, in a scale of
     // 6000 units across the window.

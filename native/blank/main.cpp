@@ -1,7 +1,5 @@
 #include "blank_program.h"
-#include "platform/display_check.h"
-#include "platform/display_platform.h"
-#include "platform/japanese_ui.h"
+#include "platform/program_start.h"
 #include "platform/prompt.h"
 #include "platform/single_instance.h"
 #include <QApplication>
@@ -10,15 +8,16 @@
 
 int main(int argc, char* argv[])
 {
-    // Without any display to show on the window cannot be made at all.
-    platform::prefer_xwayland(); // windows are placed where they belong only through XWayland
-    const platform::DisplayProbe display(argc, argv);
-    if (!display.reachable())
-        return BlankProgram::kNoWindow;
-
+    // Without any display the window cannot be made at all.
+    static_assert(BlankProgram::kNoWindow == platform::kNoDisplayExitCode);
+    const platform::ProgramStart start(argc, argv,
+                                       {QString::fromUtf8("まっくら画面 yomino"), QStringLiteral(SUITE_VERSION),
+                                        QStringLiteral("Blacks out the screen until a key, a click or a mouse move."),
+                                        platform::desktop_id("Yomino"), {}});
+    if (const auto code = start.exit_code())
+        return *code;
     QApplication app(argc, argv);
-    platform::setup_japanese_ui(app);
-    QApplication::setApplicationName(QStringLiteral("yomino02"));
+    start.setup(app);
 
     platform::QtPrompt prompt;
     platform::SingleInstance instance(QStringLiteral("yomino02"));

@@ -1,5 +1,6 @@
 #pragma once
 #include "../file_dialogs.h"
+#include "scripted_answers.h"
 #include <QList>
 #include <deque>
 
@@ -42,9 +43,7 @@ private:
             ++unscripted;
             return std::nullopt;
         }
-        auto a = answers_.front();
-        answers_.pop_front();
-        return a;
+        return take_front(answers_);
     }
 
     std::deque<std::optional<QString>> answers_;

@@ -1,5 +1,6 @@
 #pragma once
 #include "../prompt.h"
+#include "scripted_answers.h"
 #include <QList>
 #include <deque>
 #include <functional>
@@ -53,9 +54,7 @@ public:
             ++unscripted;
             return std::nullopt;
         }
-        auto a = input_answers_.front();
-        input_answers_.pop_front();
-        return a;
+        return take_front(input_answers_);
     }
 
 private:

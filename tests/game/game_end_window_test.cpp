@@ -13,7 +13,8 @@ bool play_one_hit_then_miss_out(Table& t)
     t.h.random.set_script({at_hole(4)});
     if (!t.start_with_f1())
         return false;
-    t.advance(100);
+    if (!t.advance(100))
+        return false;
     if (!QTest::qWaitFor([&] { return t.w->engine().ana_flag(4) == GameEngine::kSeal; }, 2000))
         return false;
     QTest::mousePress(t.w->controls().board, Qt::LeftButton, {}, hole_centre(4));

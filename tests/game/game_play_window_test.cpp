@@ -60,7 +60,7 @@ private slots:
         QTRY_VERIFY(t.w->engine().running());
         QCOMPARE(t.w->controls().coment->text(), u("かかってきなさい。"));
         QCOMPARE(t.w->controls().board->cursor().shape(), Qt::BitmapCursor); // the raised weapon
-        t.advance(100);
+        QVERIFY(t.advance(100));
         QTRY_COMPARE(t.w->engine().ana_flag(4), uint8_t(GameEngine::kSeal));
         QCOMPARE(t.board_pixel(4), t.sprite_pixel(1));
 
@@ -102,7 +102,7 @@ private slots:
         QVERIFY(t.ready());
         t.h.random.set_script({at_hole(5)});
         QVERIFY(t.start_with_f1());
-        t.advance(100);
+        QVERIFY(t.advance(100));
         QTRY_COMPARE(t.w->engine().ana_flag(5), uint8_t(GameEngine::kSeal));
         QTest::keyClick(t.w, Qt::Key_6, Qt::KeypadModifier);
         QCOMPARE(t.w->engine().hits(), 1);
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(t.w->controls().data[2]->text(), u("再開"));
         QVERIFY(!platform::is_topmost(t.w));
         t.w->menus().file->hide();
-        t.advance(5000);
+        QVERIFY(t.advance(5000));
         QCOMPARE(t.w->engine().time_left(), 20);
 
         t.w->menus().m_stop->trigger();
@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(t.w->menus().m_stop->text(), u("中断"));
         QVERIFY(platform::is_topmost(t.w));
         QCOMPARE(t.w->winId(), id);
-        t.advance(1100);
+        QVERIFY(t.advance(1100));
         QTRY_COMPARE(t.w->engine().time_left(), 19);
     }
 
@@ -209,11 +209,11 @@ private slots:
         QVERIFY(t.ready());
         t.h.random.set_script({0.5});
         QVERIFY(t.start_with_f1());
-        t.advance(16900);
+        QVERIFY(t.advance(16900));
         const platform::Surface& gauge = t.w->controls().gauge->surface();
         QCOMPARE(gauge.pixel(176, 4), qRgb(255, 255, 255));
         QVERIFY(gauge.pixel(140, 4) != qRgb(255, 255, 255));
-        t.advance(3090);
+        QVERIFY(t.advance(3090));
         QVERIFY(gauge.pixel(176, 4) != qRgb(255, 255, 255));
     }
 
@@ -223,7 +223,7 @@ private slots:
         QVERIFY(t.ready());
         t.h.random.set_script({at_hole(4)});
         QVERIFY(t.start_with_f1());
-        t.advance(100);
+        QVERIFY(t.advance(100));
         QTRY_COMPARE(t.w->engine().ana_flag(4), uint8_t(GameEngine::kSeal));
         const QRgb empty = t.w->controls().form->surface().pixel(80 + 25, 162 + 25);
         t.w->menus().sm_start->trigger();
@@ -251,8 +251,10 @@ private slots:
         w->menus().sm_exit->trigger(); // half a minute passes behind the question
         QVERIFY(w->isVisible());
         QCOMPARE(w->game_mode(), GameMode::Playing);
-        QCOMPARE(w->engine().time_left(), 20);
-        QTRY_COMPARE(w->engine().time_left(), 19); // then one second is booked, as after any stall
+        // The half minute is not counted: one second is booked, as after any stall (the box's own
+        // event loop may already have run that first pass once the box was closed).
+        QVERIFY2(w->engine().time_left() >= 19, qPrintable(QString::number(w->engine().time_left())));
+        QTRY_COMPARE(w->engine().time_left(), 19);
         QTest::qWait(100);
         QCOMPARE(w->engine().time_left(), 19);
     }
@@ -278,7 +280,7 @@ private slots:
         t.h.random.set_script({at_hole(4)});
         QVERIFY(t.start_with_f1());
         QCOMPARE(t.w->controls().board->toolTip(), QString());
-        t.advance(100);
+        QVERIFY(t.advance(100));
         QTRY_COMPARE(t.w->engine().ana_flag(4), uint8_t(GameEngine::kSeal));
         t.h.sound.log.clear();
         QTest::keyClick(t.w, Qt::Key_5, Qt::KeypadModifier);
@@ -293,7 +295,7 @@ private slots:
         Table t;
         QVERIFY(t.ready());
         QVERIFY(t.start_with_f1());
-        t.advance(200);
+        QVERIFY(t.advance(200));
         t.w->close();
         const int logged = t.h.sound.log.size();
         t.stall_for(3000); // nothing may run now

@@ -88,16 +88,18 @@ struct Table {
         return QTest::qWaitFor([&] { return w->engine().running(); }, 2000);
     }
     // Moves the fake clock on and waits until the pass timer has seen it.
-    // While a game runs, waits for two passes at the new time (however busy the machine).
-    void advance(uint32_t ms)
+    // While a game runs, waits for two passes at the new time (however busy the machine);
+    // false when they did not come.
+    [[nodiscard]] bool advance(uint32_t ms)
     {
         h.clock.advance(ms);
-        if (w->engine().running()) {
-            const int passes = w->engine().pass_counts().passes;
-            QTest::qWaitFor([&] { return !w->engine().running() || w->engine().pass_counts().passes >= passes + 2; }, 5000);
-        } else {
+        if (!w->engine().running()) {
             QTest::qWait(70);
+            return true;
         }
+        const int passes = w->engine().pass_counts().passes;
+        return QTest::qWaitFor(
+            [&] { return !w->engine().running() || w->engine().pass_counts().passes >= passes + 2; }, 5000);
     }
     // Moves the fake clock on while the game stands still (a menu is open): real time passes, no pass.
     void stall_for(uint32_t ms)

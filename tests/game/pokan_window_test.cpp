@@ -1,6 +1,7 @@
 #include "game_window_harness.h"
 #include "game/window/game_app.h"
 #include "game/data/game_texts.h"
+#include "game/window/logo_window.h"
 #include "platform/atomic_file.h"
 #include "platform/fakes/fake_clock.h"
 #include "platform/fakes/recording_sound.h"
@@ -36,6 +37,31 @@ private slots:
         QVERIFY(h.app->main_window()->isVisible());
         QVERIFY(!h.app->logo()->isVisible());
         QCOMPARE(h.prompt.asked.size(), 0);
+    }
+
+    // The splash is a plate with rounded corners: what lies outside it is not shown, so
+    // the credit line in its lower left corner must stand wholly inside.
+    void the_splash_credit_stands_inside_the_rounded_plate()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.make_app();
+        h.app->show_logo();
+        const LogoWindow* logo = h.app->logo();
+        QVERIFY(logo && !logo->mask().isEmpty());
+        const QImage& picture = logo->surface().image();
+        int ink_inside = 0;
+        for (int y = 0; y < LogoWindow::kHeight; ++y) {
+            for (int x = 0; x < LogoWindow::kWidth / 2; ++x) { // the right part is the blue band
+                if (qGray(picture.pixel(x, y)) >= 128)
+                    continue;
+                QVERIFY2(logo->mask().contains(QPoint(x, y)),
+                         qPrintable(QStringLiteral("dark pixel outside the plate at %1, %2").arg(x).arg(y)));
+                if (y >= LogoWindow::kHeight / 2)
+                    ++ink_inside;
+            }
+        }
+        QVERIFY(ink_inside > 100); // the credit is there
     }
 
     void first_run_creates_the_data_files_and_lays_out_the_window()

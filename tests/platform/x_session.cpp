@@ -4,6 +4,7 @@
 #include <QTest>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <functional>
 
@@ -27,23 +28,51 @@ QString window_title(Display* display, Window window)
     return title;
 }
 
-bool find_mapped(Display* display, Window window, const QString& title)
+// Whether a window has the property `name` with a value, of any type.
+bool has_property(Display* display, Window window, const char* name)
+{
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1, False, AnyPropertyType, &type,
+                           &format, &count, &after, &data)
+        != Success)
+        return false;
+    if (data)
+        XFree(data);
+    return count > 0;
+}
+
+// The first mapped window under `window` that `matches`, or 0.
+Window find_mapped(Display* display, Window window, const std::function<bool(Window)>& matches)
 {
     XWindowAttributes attributes;
-    if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable
-        && window_title(display, window) == title)
-        return true;
+    if (XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable && matches(window))
+        return window;
     Window root = 0, parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
     if (!XQueryTree(display, window, &root, &parent, &children, &count))
-        return false;
-    bool found = false;
+        return 0;
+    Window found = 0;
     for (unsigned int i = 0; i < count && !found; ++i)
-        found = find_mapped(display, children[i], title);
+        found = find_mapped(display, children[i], matches);
     if (children)
         XFree(children);
     return found;
+}
+
+// The class part of WM_CLASS (the part after the instance name).
+QByteArray wm_class_of(Display* display, Window window)
+{
+    XClassHint hint{};
+    if (!XGetClassHint(display, window, &hint))
+        return {};
+    const QByteArray wm_class(hint.res_class);
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return wm_class;
 }
 
 int ignore_x_errors(Display*, XErrorEvent*) { return 0; } // windows come and go while we look
@@ -99,7 +128,24 @@ QProcessEnvironment XSession::environment() const
 
 bool XSession::window_shown(const QString& title)
 {
-    return display_ && find_mapped(display_, DefaultRootWindow(display_), title);
+    return display_ && find_mapped(display_, DefaultRootWindow(display_),
+                                   [&](Window w) { return window_title(display_, w) == title; });
+}
+
+XSession::WindowFacts XSession::wait_for_class(const QByteArray& wm_class, int timeout_ms)
+{
+    const QDeadlineTimer deadline(timeout_ms);
+    while (display_) {
+        const Window window = find_mapped(display_, DefaultRootWindow(display_),
+                                          [&](Window w) { return wm_class_of(display_, w) == wm_class; });
+        if (window) {
+            return {true, has_property(display_, window, "_NET_WM_ICON")};
+        }
+        if (deadline.hasExpired())
+            break;
+        QTest::qWait(50);
+    }
+    return {};
 }
 
 bool XSession::wait_for_window(const QString& title, int timeout_ms)

@@ -26,6 +26,13 @@ public:
     // Waits until a mapped top-level window titled `title` is on screen.
     bool wait_for_window(const QString& title, int timeout_ms = 10000);
     bool window_shown(const QString& title);
+    // What the first mapped top-level window whose WM_CLASS has the class part `wm_class`
+    // shows the desktop; `found` stays false when none is on screen within the time.
+    struct WindowFacts {
+        bool found = false;
+        bool has_icon = false; // _NET_WM_ICON, the picture task bars show
+    };
+    WindowFacts wait_for_class(const QByteArray& wm_class, int timeout_ms = 10000);
     // Presses and releases a key (an X keysym such as XK_Return), as the keyboard does.
     void press_key(unsigned long keysym);
 

@@ -62,6 +62,8 @@ void write_ico(const QImage& image, const QString& path)
 void write_program_icons(const QString& dir)
 {
     write_ico(badge_at(IconKind::note, 32), QDir(dir).filePath("memolu.ico"));
+    write_ico(badge_at(IconKind::net, 32), QDir(dir).filePath("brovu.ico"));
+    write_ico(badge_at(IconKind::tokei, 32), QDir(dir).filePath("kururito.ico"));
     write_ico(seal_badge(48, true), QDir(dir).filePath("mpkx.ico"));
 }
 

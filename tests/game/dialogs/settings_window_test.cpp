@@ -13,21 +13,18 @@
 class SettingsWindowTest : public QObject {
     Q_OBJECT
 
-    static SettingDialog* open_settings(Table& t)
+    // The dialog once it is up and active, else nullptr.
+    [[nodiscard]] static SettingDialog* open_settings(Table& t)
     {
         t.w->menus().m_set->trigger();
         SettingDialog* d = t.w->dialogs().setting;
-        if (d)
-            QTest::qWaitForWindowActive(d);
-        return d;
+        return d && QTest::qWaitForWindowActive(d) ? d : nullptr;
     }
-    static SoubiDialog* open_soubi(Table& t)
+    [[nodiscard]] static SoubiDialog* open_soubi(Table& t)
     {
         t.w->menus().m_soubi->trigger();
         SoubiDialog* d = t.w->dialogs().soubi;
-        if (d)
-            QTest::qWaitForWindowActive(d);
-        return d;
+        return d && QTest::qWaitForWindowActive(d) ? d : nullptr;
     }
     static QString config(Table& t) { return t.h.paths.app_dir + "config.csv"; }
 
@@ -79,7 +76,7 @@ private slots:
         QTest::keyClick(c.set_mipo, Qt::Key_Escape);
         QVERIFY(!d->isVisible());
         QCOMPARE(t.w->data().settings.mipo_interval, int16_t(150));
-        open_settings(t);
+        QCOMPARE(open_settings(t), d);
         QCOMPARE(c.set_mipo->text(), "100");
 
         // OK on the values in use leaves the file alone.
@@ -97,6 +94,7 @@ private slots:
         Table t;
         QVERIFY(t.ready());
         SettingDialog* d = open_settings(t);
+        QVERIFY(d);
         QVERIFY(block_file(config(t)));
         type_over(d->controls().set_mipo, "200");
         click(d->controls().ok_button);
@@ -114,6 +112,7 @@ private slots:
         ScoreTable& table = t.w->data().score_table;
         table[0].score = 5;
         SettingDialog* d = open_settings(t);
+        QVERIFY(d);
 
         click(d->controls().initiarize); // unscripted: Cancel
         QCOMPARE(t.h.prompt.asked.last().title, "mp.kx score initiarize");
@@ -190,7 +189,7 @@ private slots:
         QTest::mouseRelease(board, Qt::LeftButton, {}, hole_centre(0));
 
         // The icon clicked before Cancel is still the choice: OK equips it and hides.
-        open_soubi(t);
+        QCOMPARE(open_soubi(t), d);
         click(c.ok_button);
         QVERIFY(!d->isVisible());
         QCOMPARE(t.w->data().settings.buki_no, uint8_t(1));
@@ -204,6 +203,7 @@ private slots:
         QVERIFY(t.ready());
         QVERIFY(QFile::remove(t.h.paths.bmp_dir + "ono2.cur"));
         SoubiDialog* d = open_soubi(t);
+        QVERIFY(d);
         const QByteArray before = file_bytes(config(t));
         click(d->controls().pic[1]);
         click(d->controls().ok_button);
@@ -247,6 +247,7 @@ private slots:
         Table t;
         QVERIFY(t.ready());
         SettingDialog* d = open_settings(t);
+        QVERIFY(d);
         const QPoint start = d->pos();
         QWidget* label = d->controls().set_lab;
         QTest::mousePress(label, Qt::LeftButton, {}, QPoint(5, 5));
