@@ -23,12 +23,12 @@ bool fail(QString* error, const QString& reason)
 
 } // namespace
 
-bool read_regular_file(const QString& path, QByteArray* bytes, QString* error)
+bool open_regular_file(QFile& file, QString* error)
 {
 #ifdef Q_OS_UNIX
     // Opened without waiting (a FIFO would wait for a writer), then asked what
     // it is: the answer is about this very file, not one put there since.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return fail(error, QString::fromLocal8Bit(std::strerror(errno)));
     struct stat st {};
@@ -36,21 +36,51 @@ bool read_regular_file(const QString& path, QByteArray* bytes, QString* error)
         ::close(fd);
         return fail(error, QStringLiteral("not a regular file"));
     }
-    QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return fail(error, file.errorString());
     }
 #else
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo(file.fileName()).isFile())
         return fail(error, QStringLiteral("not a regular file"));
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(error, file.errorString());
 #endif
-    *bytes = file.readAll();
+    return true;
+}
+
+BoundedRead read_regular_file(const QString& path, qint64 max_bytes, QByteArray* bytes, QString* error)
+{
+    QFile file(path);
+    if (!open_regular_file(file, error))
+        return BoundedRead::Unreadable;
+    if (file.size() > max_bytes) {
+        fail(error, QStringLiteral("larger than %1 bytes").arg(max_bytes));
+        return BoundedRead::TooLarge;
+    }
+    // One byte more than allowed tells a file that grew since it was measured.
+    QByteArray read = file.read(max_bytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        fail(error, file.errorString());
+        return BoundedRead::Unreadable;
+    }
+    if (read.size() > max_bytes) {
+        fail(error, QStringLiteral("larger than %1 bytes").arg(max_bytes));
+        return BoundedRead::TooLarge;
+    }
+    *bytes = std::move(read);
+    return BoundedRead::Read;
+}
+
+bool read_regular_file(const QString& path, QByteArray* bytes, QString* error)
+{
+    QFile file(path);
+    if (!open_regular_file(file, error))
+        return false;
+    QByteArray read = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return fail(error, file.errorString());
+    *bytes = std::move(read);
     return true;
 }
 

@@ -2,11 +2,21 @@
 #include <QByteArray>
 #include <QString>
 
+class QFile;
+
 namespace platform {
 
-// Reads a whole file only when it is a regular file. A FIFO, a device, a socket
-// or a folder gives false at once, without waiting for a writer and without
-// reading endless data. `error`, when given, receives a readable reason.
+// Opens `file` (its name set) for reading only when the path leads to a regular file,
+// following links. A FIFO, a device, a socket or a folder gives false at once, without
+// waiting for a writer. `error`, when given, receives a readable reason.
+bool open_regular_file(QFile& file, QString* error = nullptr);
+
+// Reads a whole file only when it is a regular file (never endless data, never a wait).
 bool read_regular_file(const QString& path, QByteArray* bytes, QString* error = nullptr);
+
+// As read_regular_file, but a file of more than `max_bytes` is not read at all (the
+// buffer is `max_bytes` large: meant for bounds of a few megabytes).
+enum class BoundedRead { Read, Unreadable, TooLarge };
+BoundedRead read_regular_file(const QString& path, qint64 max_bytes, QByteArray* bytes, QString* error = nullptr);
 
 } // namespace platform

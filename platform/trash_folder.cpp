@@ -8,22 +8,22 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace platform::trash_folder {
 namespace {
 
-// An open directory that closes itself.
+constexpr int kOpenDirFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+
+// An open directory that closes itself. Its stream, once reading, owns the descriptor.
 class Dir {
 public:
-    Dir(int parent, const char* name)
-        : fd_(openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)), error_(fd_ < 0 ? errno : 0)
-    {
-    }
+    Dir(int parent, const char* name) : fd_(openat(parent, name, kOpenDirFlags)), error_(fd_ < 0 ? errno : 0) {}
     ~Dir()
     {
         if (dir_)
             closedir(dir_);
-        if (fd_ >= 0)
+        else if (fd_ >= 0)
             close(fd_);
     }
     Dir(const Dir&) = delete;
@@ -32,23 +32,23 @@ public:
     bool ok() const { return fd_ >= 0; }
     int error() const { return error_; }
     int fd() const { return fd_; }
+    // Opened, but could not be read to its end.
+    bool failed() const { return failed_; }
 
     // The next name other than "." and ".."; null at the end.
     const char* next()
     {
-        if (!dir_ && fd_ >= 0) {
-            const int copy = dup(fd_);
-            dir_ = copy >= 0 ? fdopendir(copy) : nullptr;
-            if (!dir_) {
-                if (copy >= 0)
-                    close(copy);
-                return nullptr;
-            }
+        if (!dir_ && fd_ >= 0 && !(dir_ = fdopendir(fd_))) {
+            failed_ = true;
+            return nullptr;
         }
         while (dir_) {
+            errno = 0;
             dirent* e = readdir(dir_);
-            if (!e)
+            if (!e) {
+                failed_ = failed_ || errno != 0;
                 return nullptr;
+            }
             if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
                 return e->d_name;
         }
@@ -59,6 +59,230 @@ private:
     int fd_;
     int error_;
     DIR* dir_ = nullptr;
+    bool failed_ = false;
+};
+
+// What a walk does with what it finds.
+class Visitor {
+public:
+    virtual ~Visitor() = default;
+    // Anything but a folder, in the open folder `dir`; false when it could not be dealt with.
+    virtual bool file(int dir, const char* name, const struct stat& st) = 0;
+    // A folder of `dir` about to be opened.
+    virtual void entering(int, const char*) {}
+    // A folder of `dir` walked to its end; `whole` is false when something in it failed.
+    virtual bool left(int dir, const char* name, bool whole) = 0;
+};
+
+// Walks everything below one folder, depth first, never following a link, with at most
+// kOpenLevels of its folders open at a time however deep it goes (a descriptor or two per
+// level ran out of descriptors some hundred levels down), and fewer when the process is short
+// of descriptors.
+//
+// Each level of the way down keeps its name, its device and inode, and its directory stream
+// while it is open. When a deeper level needs a descriptor and none is to be had, the
+// shallowest open level reads the rest of its names into memory and is closed. Coming back up
+// to a closed level, the walk opens it again from the nearest ancestor still open (or the
+// walk's own parent, which the caller keeps open), one name at a time with O_NOFOLLOW |
+// O_DIRECTORY, and accepts it only as the same folder as before (device and inode). So the
+// walk never leaves the tree through a link, nor through "..", which after a folder was moved
+// could lead anywhere; a folder moved or replaced meanwhile is not walked as if it were the
+// old one, and counts as a failure. Opening again costs openat calls: on the way up, one
+// chain from the nearest open ancestor for every kOpenLevels levels, so about depth² / 64 in
+// all, a few thousand for a tree some hundred levels deep.
+class TreeWalk {
+public:
+    static constexpr size_t kOpenLevels = 32;
+
+    TreeWalk(int parent, Visitor& visitor, const std::atomic<bool>& stop)
+        : parent_(parent), visitor_(visitor), stop_(stop)
+    {
+    }
+    ~TreeWalk()
+    {
+        while (!levels_.empty())
+            pop();
+    }
+    TreeWalk(const TreeWalk&) = delete;
+    TreeWalk& operator=(const TreeWalk&) = delete;
+
+    // Walks the folder `name` of the walk's parent; false when anything failed or it was stopped.
+    bool run(const char* name)
+    {
+        visitor_.entering(parent_, name);
+        if (!push(parent_, name))
+            return errno == ENOENT;
+        while (!levels_.empty()) {
+            if (stop_.load(std::memory_order_relaxed))
+                return false;
+            const size_t depth = levels_.size() - 1;
+            QByteArray entry;
+            if (!next_name(levels_[depth], &entry)) {
+                const QByteArray done = levels_[depth].name;
+                const bool whole = levels_[depth].whole;
+                pop();
+                if (levels_.empty())
+                    return visitor_.left(parent_, done.constData(), whole);
+                const int up = open_level(depth - 1);
+                levels_[depth - 1].whole = up >= 0 && visitor_.left(up, done.constData(), whole) && levels_[depth - 1].whole;
+                continue;
+            }
+            const int dir = open_level(depth);
+            if (dir < 0) {
+                levels_[depth].whole = false;
+                levels_[depth].rest.clear(); // what it holds cannot be reached
+                continue;
+            }
+            struct stat st{};
+            if (fstatat(dir, entry.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+                levels_[depth].whole = levels_[depth].whole && errno == ENOENT; // gone meanwhile
+                continue;
+            }
+            if (!S_ISDIR(st.st_mode)) {
+                levels_[depth].whole = visitor_.file(dir, entry.constData(), st) && levels_[depth].whole;
+                continue;
+            }
+            visitor_.entering(dir, entry.constData());
+            if (!push(dir, entry.constData()) && errno != ENOENT)
+                levels_[depth].whole = false;
+        }
+        return true;
+    }
+
+private:
+    struct Level {
+        QByteArray name;
+        dev_t dev = 0;
+        ino_t ino = 0;
+        int fd = -1;                 // while open
+        DIR* stream = nullptr;       // reading; owns fd
+        std::vector<QByteArray> rest; // names still to visit once the stream was closed
+        bool whole = true;
+    };
+
+    // Opens `name` in `dir` as a new deepest level; false with errno set when it cannot.
+    bool push(int dir, const char* name)
+    {
+        make_room();
+        const int fd = open_at(dir, name);
+        if (fd < 0)
+            return false;
+        struct stat st{};
+        DIR* stream = fstat(fd, &st) == 0 ? fdopendir(fd) : nullptr;
+        if (!stream) {
+            const int error = errno;
+            close(fd);
+            errno = error;
+            return false;
+        }
+        levels_.push_back({QByteArray(name), st.st_dev, st.st_ino, fd, stream, {}, true});
+        ++open_;
+        return true;
+    }
+
+    void pop()
+    {
+        close_level(levels_.back());
+        levels_.pop_back();
+    }
+
+    bool next_name(Level& level, QByteArray* name)
+    {
+        if (level.stream) {
+            errno = 0;
+            while (const dirent* e = readdir(level.stream))
+                if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0) {
+                    *name = QByteArray(e->d_name);
+                    return true;
+                }
+            level.whole = level.whole && errno == 0;
+            close_level(level);
+            return false;
+        }
+        if (level.rest.empty())
+            return false;
+        *name = std::move(level.rest.back());
+        level.rest.pop_back();
+        return true;
+    }
+
+    void close_level(Level& level)
+    {
+        if (level.stream) {
+            closedir(level.stream);
+            level.stream = nullptr;
+        } else if (level.fd >= 0) {
+            close(level.fd);
+        }
+        if (level.fd >= 0)
+            --open_;
+        level.fd = -1;
+    }
+
+    // Keeps at most `most` - 1 open, so that one more may open. The shallowest open level
+    // goes: it is the one needed last. The deepest open level, the one the next folder is
+    // opened from, stays.
+    void make_room(size_t most = kOpenLevels)
+    {
+        for (Level& level : levels_) {
+            if (open_ < most || open_ < 2)
+                return;
+            if (level.fd < 0)
+                continue;
+            if (level.stream) {
+                errno = 0;
+                while (const dirent* e = readdir(level.stream))
+                    if (strcmp(e->d_name, ".") != 0 && strcmp(e->d_name, "..") != 0)
+                        level.rest.emplace_back(e->d_name);
+                level.whole = level.whole && errno == 0;
+            }
+            close_level(level);
+        }
+    }
+
+    // A folder of `dir` opened. When the process is out of descriptors, fewer levels stay open
+    // (down to the one `dir` belongs to) and it tries again.
+    int open_at(int dir, const char* name)
+    {
+        for (;;) {
+            const int fd = openat(dir, name, kOpenDirFlags);
+            if (fd >= 0 || (errno != EMFILE && errno != ENFILE) || open_ < 2)
+                return fd;
+            make_room(open_);
+        }
+    }
+
+    // The descriptor of level `depth`, opened again from its nearest open ancestor when it
+    // was closed; -1 when it is gone or is no longer the same folder.
+    int open_level(size_t depth)
+    {
+        if (levels_[depth].fd >= 0)
+            return levels_[depth].fd;
+        size_t from = depth;
+        while (from > 0 && levels_[from - 1].fd < 0)
+            --from;
+        for (size_t i = from; i <= depth; ++i) {
+            const int above = i == 0 ? parent_ : levels_[i - 1].fd;
+            make_room();
+            const int fd = open_at(above, levels_[i].name.constData());
+            struct stat st{};
+            if (fd >= 0 && (fstat(fd, &st) != 0 || st.st_dev != levels_[i].dev || st.st_ino != levels_[i].ino)) {
+                close(fd);
+                return -1;
+            }
+            if (fd < 0)
+                return -1;
+            levels_[i].fd = fd;
+            ++open_;
+        }
+        return levels_[depth].fd;
+    }
+
+    const int parent_;
+    Visitor& visitor_;
+    const std::atomic<bool>& stop_;
+    std::vector<Level> levels_;
+    size_t open_ = 0;
 };
 
 struct CachedSize {
@@ -91,20 +315,22 @@ QHash<QByteArray, CachedSize> read_directory_sizes(int trash_fd)
     return sizes;
 }
 
-// Sum of the lstat sizes of everything below a folder (folders themselves count nothing).
-uint64_t folder_size(int parent, const char* name, const std::atomic<bool>& stop)
+// Sum of the lstat sizes of everything below a folder (folders themselves count nothing);
+// false when a part of it could not be read.
+bool folder_size(int parent, const char* name, const std::atomic<bool>& stop, uint64_t* total)
 {
-    Dir dir(parent, name);
-    uint64_t total = 0;
-    while (const char* entry = dir.next()) {
-        if (stop.load(std::memory_order_relaxed))
-            break;
-        struct stat st{};
-        if (fstatat(dir.fd(), entry, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue; // gone meanwhile
-        total += S_ISDIR(st.st_mode) ? folder_size(dir.fd(), entry, stop) : uint64_t(st.st_size);
-    }
-    return total;
+    struct Sum final : Visitor {
+        uint64_t bytes = 0;
+        bool file(int, const char*, const struct stat& st) override
+        {
+            bytes += uint64_t(st.st_size);
+            return true;
+        }
+        bool left(int, const char*, bool whole) override { return whole; }
+    } sum;
+    const bool whole = TreeWalk(parent, sum, stop).run(name);
+    *total += sum.bytes;
+    return whole;
 }
 
 bool info_mtime(int info_fd, const char* item, int64_t* mtime)
@@ -131,21 +357,21 @@ void make_removable(int parent, const char* name)
     close(fd);
 }
 
-bool remove_entry(int parent, const char* name, const std::atomic<bool>& stop);
-
-bool remove_folder_contents(int parent, const char* name, const std::atomic<bool>& stop)
+// Removes a folder and everything in it, never following a link.
+bool remove_folder(int parent, const char* name, const std::atomic<bool>& stop)
 {
-    make_removable(parent, name);
-    Dir dir(parent, name);
-    if (!dir.ok())
-        return false;
-    bool ok = true;
-    while (const char* entry = dir.next()) {
-        if (stop.load(std::memory_order_relaxed))
-            return false;
-        ok = remove_entry(dir.fd(), entry, stop) && ok;
-    }
-    return ok;
+    struct Remove final : Visitor {
+        bool file(int dir, const char* name, const struct stat&) override
+        {
+            return unlinkat(dir, name, 0) == 0 || errno == ENOENT; // a symlink goes as a link, its target untouched
+        }
+        void entering(int dir, const char* name) override { make_removable(dir, name); }
+        bool left(int dir, const char* name, bool whole) override
+        {
+            return whole && (unlinkat(dir, name, AT_REMOVEDIR) == 0 || errno == ENOENT);
+        }
+    } remove;
+    return TreeWalk(parent, remove, stop).run(name);
 }
 
 bool remove_entry(int parent, const char* name, const std::atomic<bool>& stop)
@@ -155,8 +381,7 @@ bool remove_entry(int parent, const char* name, const std::atomic<bool>& stop)
         return errno == ENOENT;
     if (!S_ISDIR(st.st_mode)) // a symlink goes as a link, its target untouched
         return unlinkat(parent, name, 0) == 0 || errno == ENOENT;
-    const bool emptied = remove_folder_contents(parent, name, stop);
-    return emptied && (unlinkat(parent, name, AT_REMOVEDIR) == 0 || errno == ENOENT);
+    return remove_folder(parent, name, stop);
 }
 
 } // namespace
@@ -191,9 +416,10 @@ Figures measure(const QString& trash_dir, const std::atomic<bool>& stop)
         int64_t mtime = 0;
         if (cached != cache.constEnd() && info_mtime(info.fd(), entry, &mtime) && mtime == cached->mtime)
             figures.size_bytes += cached->size;
-        else
-            figures.size_bytes += folder_size(files.fd(), entry, stop);
+        else if (!folder_size(files.fd(), entry, stop, &figures.size_bytes))
+            figures.ok = false; // a part could not be read: the figure would leave it out
     }
+    figures.ok = figures.ok && !files.failed();
     return figures;
 }
 
@@ -212,24 +438,35 @@ bool empty(const QString& trash_dir, const std::atomic<bool>& stop)
                 return false;
             ok = remove_entry(files.fd(), entry, stop) && ok;
         }
+        ok = ok && !files.failed();
     }
     {
-        // Info files whose item is gone, and every orphan.
+        // Info files whose item is gone, and every orphan. An item that stays keeps its
+        // description: when files/ cannot be looked into, every description stays.
         Dir info(trash.fd(), "info");
         if (!info.ok() && info.error() != ENOENT)
             ok = false;
         Dir files(trash.fd(), "files");
+        if (!files.ok() && files.error() != ENOENT)
+            return false;
         while (const char* entry = info.next()) {
             QByteArray item(entry);
             if (!item.endsWith(".trashinfo"))
                 continue;
             item.chop(10);
-            struct stat st{};
-            if (files.ok() && fstatat(files.fd(), item.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-                continue; // its item stays, so does its description
+            if (files.ok()) {
+                struct stat st{};
+                if (fstatat(files.fd(), item.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+                    continue; // its item stays, so does its description
+                if (errno != ENOENT) {
+                    ok = false; // cannot tell whether it stays
+                    continue;
+                }
+            }
             if (unlinkat(info.fd(), entry, 0) != 0 && errno != ENOENT)
                 ok = false;
         }
+        ok = ok && !info.failed();
     }
     if (unlinkat(trash.fd(), "directorysizes", 0) != 0 && errno != ENOENT)
         ok = false;

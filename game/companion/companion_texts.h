@@ -36,5 +36,10 @@ inline const QString kShutdownTitle = QString::fromUtf8("シャットダウン")
 inline const QString kRebootTitle = QString::fromUtf8("再起動");
 inline const QString kClearRecentQuestion = QString::fromUtf8("最近使ったファイルをクリアしますか？");
 inline const QString kClearRecentTitle = QString::fromUtf8("確認します。");
+// Our own: a list that is a link or no regular file is the user's arrangement and stays.
+inline QString recent_left_alone(const QString& path)
+{
+    return QString::fromUtf8("最近使ったファイルの一覧がリンクか普通のファイルではないので､そのままにします｡\n") + path;
+}
 
 } // namespace companion::texts

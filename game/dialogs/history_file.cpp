@@ -1,19 +1,21 @@
 #include "history_file.h"
-#include "platform/atomic_file.h"
+#include "platform/regular_file.h"
 #include "platform/text_codec.h"
-#include <QFileInfo>
 
 namespace history_file {
 
-std::optional<QString> read(const QString& path)
+Text read(const QString& path)
 {
-    // A folder or a device by that name is not a text to show.
-    if (!QFileInfo(path).isFile())
-        return std::nullopt;
     QByteArray bytes;
-    if (!platform::read_whole_file(path, &bytes))
-        return std::nullopt;
-    return with_crlf_lines(platform::decode_cp932(bytes));
+    switch (platform::read_regular_file(path, kMaxBytes, &bytes)) {
+    case platform::BoundedRead::Read:
+        return {Outcome::Read, with_crlf_lines(platform::decode_cp932(bytes))};
+    case platform::BoundedRead::TooLarge:
+        return {Outcome::TooLarge, {}};
+    case platform::BoundedRead::Unreadable:
+        break;
+    }
+    return {Outcome::Unreadable, {}};
 }
 
 QString with_crlf_lines(const QString& text)

@@ -18,13 +18,19 @@ HistoryWindow::HistoryWindow(QString app_dir, platform::Prompt& prompt, QWidget*
 
 void HistoryWindow::readfile()
 {
-    const auto text = history_file::read(app_dir_ + history_file::kFileName);
-    if (!text) {
+    history_file::Text history = history_file::read(app_dir_ + history_file::kFileName);
+    switch (history.outcome) {
+    case history_file::Outcome::Unreadable:
         prompt_.inform(history_file::kReadError, dialog_texts::kProgramTitle);
         return;
+    case history_file::Outcome::TooLarge:
+        his_text_->setPlainText(history_file::kTooLarge);
+        return;
+    case history_file::Outcome::Read:
+        break;
     }
     // The box shows line breaks; the file's CR LF pairs become one each.
-    his_text_->setPlainText(QString(*text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    his_text_->setPlainText(history.text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void HistoryWindow::resizeEvent(QResizeEvent*)

@@ -13,7 +13,8 @@ public:
     HistoryWindow(QString app_dir, platform::Prompt& prompt, QWidget* parent = nullptr);
 
     // Reads "更新履歴mpkx.txt" again. A file that cannot be read gives the read
-    // error message and leaves the text as it was.
+    // error message and leaves the text as it was; one too large to read is named
+    // too large in the text box.
     void readfile();
 
     QPlainTextEdit* his_text() const { return his_text_; }

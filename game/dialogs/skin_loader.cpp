@@ -1,5 +1,8 @@
 #include "skin_loader.h"
+#include "platform/regular_file.h"
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace {
@@ -20,9 +23,13 @@ bool equal_ignoring_ascii_case(const QString& a, const QString& b)
     return true;
 }
 
+// Only a regular file: a FIFO by a picture's name would wait for a writer for ever.
 QImage read_picture(const QString& path)
 {
-    QImageReader reader(path);
+    QFile file(path);
+    if (!platform::open_regular_file(file))
+        return {};
+    QImageReader reader(&file);
     reader.setAutoTransform(false);
     return reader.read();
 }
@@ -31,8 +38,10 @@ QImage read_picture(const QString& path)
 
 QString SkinLoader::find_file(const QString& folder, const QString& name)
 {
+    // Files only (links to files too): a folder or a FIFO by the exact name does not hide
+    // the picture under another case.
     const QDir dir(folder);
-    if (dir.exists(name))
+    if (QFileInfo(dir.filePath(name)).isFile())
         return dir.filePath(name);
     const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     for (const QString& entry : entries)

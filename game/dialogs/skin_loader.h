@@ -20,8 +20,9 @@ public:
     static constexpr const char* kProbeSeal = "mipo33.bmp";
     static constexpr const char* kProbeYeti = "hazure34.bmp";
 
-    // The path of `name` in `folder`: the exact name when it is there, else the
-    // first entry (by name) that equals it ignoring ASCII case, else the exact name.
+    // The path of `name` in `folder`: the exact name when it is a file, else the first
+    // file (by name) that equals it ignoring ASCII case, else the exact name. Pictures are
+    // read from regular files only.
     static QString find_file(const QString& folder, const QString& name);
 
     // The two previews; a null image where a probe file would not load.

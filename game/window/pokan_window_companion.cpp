@@ -145,6 +145,20 @@ void PokanWindow::clear_recent()
 {
     const int answer = services_.prompt.ask(companion::texts::kClearRecentQuestion, companion::texts::kClearRecentTitle,
                                             platform::Prompt::Buttons::YesNo, platform::Prompt::Icon::Question);
-    if (answer == platform::Prompt::kYes && !platform::RecentDocuments::clear())
+    if (answer != platform::Prompt::kYes)
+        return;
+    using Outcome = platform::RecentDocuments::Outcome;
+    const QString path = platform::RecentDocuments::default_path();
+    switch (platform::RecentDocuments::clear(path)) {
+    case Outcome::Cleared:
+    case Outcome::NoList:
+        break;
+    case Outcome::LeftAlone:
+        services_.prompt.inform(companion::texts::recent_left_alone(path), companion::texts::kClearRecentTitle,
+                                platform::Prompt::Icon::Information);
+        break;
+    case Outcome::Failed:
         services_.prompt.inform(companion::texts::kFailed, companion::texts::kClearRecentTitle, platform::Prompt::Icon::Warning);
+        break;
+    }
 }

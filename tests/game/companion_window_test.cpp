@@ -149,6 +149,9 @@ private slots:
         const QString path = platform::RecentDocuments::default_path();
         QVERIFY(path.startsWith(qEnvironmentVariable("XDG_DATA_HOME"))); // never the user's own list
         QDir().mkpath(QFileInfo(path).path());
+        const QString target = QFileInfo(path).path() + "/kept.xbel";
+        QFile::remove(path); // whatever an earlier run left
+        QFile::remove(target);
         QVERIFY(platform::write_file_atomically(path, "<xbel version=\"1.0\"><bookmark href=\"file:///x\"/></xbel>"));
         t.h.prompt.answer(platform::Prompt::kNo);
         t.w->menus().clear_resent->trigger();
@@ -158,6 +161,19 @@ private slots:
         t.h.prompt.answer(platform::Prompt::kYes);
         t.w->menus().clear_resent->trigger();
         QCOMPARE(file_bytes(path), platform::RecentDocuments::empty_xbel());
+        const int asked = t.h.prompt.asked.size();
+
+        // A list linked elsewhere (to switch it off, say) is left as it is, and the user is told.
+        QVERIFY(platform::write_file_atomically(target, "<xbel version=\"1.0\"><bookmark href=\"file:///x\"/></xbel>"));
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::link(target, path));
+        t.h.prompt.answer(platform::Prompt::kYes);
+        t.w->menus().clear_resent->trigger();
+        QCOMPARE(t.h.prompt.asked.size(), asked + 2);
+        QCOMPARE(t.h.prompt.asked.last().text, u("最近使ったファイルの一覧がリンクか普通のファイルではないので､そのままにします｡\n") + path);
+        QCOMPARE(t.h.prompt.asked.last().title, u("確認します。"));
+        QVERIFY(QFileInfo(path).isSymLink());
+        QVERIFY(file_bytes(target).contains("bookmark"));
     }
 
     void the_system_menu_pauses_a_game_the_mode_menu_does_not()

@@ -104,7 +104,7 @@ TEST(RecentDocuments, ClearedListIsValidEmptyXbelReadableByTheUserOnly)
           "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<xbel version=\"1.0\">\n"
           "  <bookmark href=\"file:///home/u/diary.txt\" added=\"2026-12-01T10:00:00Z\"/>\n</xbel>\n",
           QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    ASSERT_TRUE(RecentDocuments::clear(path));
+    ASSERT_EQ(RecentDocuments::clear(path), RecentDocuments::Outcome::Cleared);
 
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -125,10 +125,57 @@ TEST(RecentDocuments, ClearedListIsValidEmptyXbelReadableByTheUserOnly)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"recently-used.xbel"});
 }
 
+// A list that is a link (to a FIFO, to a file, to nowhere) or no regular file at all is the
+// user's own arrangement: it is left alone, its target untouched, and the caller is told so.
+TEST(RecentDocuments, ALinkOrAnythingButARegularFileIsLeftAlone)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("recently-used.xbel");
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString kept = dir.filePath("kept.xbel");
+    write(kept, "<xbel version=\"1.0\"><bookmark href=\"file:///x\"/></xbel>\n");
+
+    const auto link_state = [&](const QString& target) {
+        struct stat st{};
+        return QString("%1 -> %2, target %3")
+            .arg(QFileInfo(path).isSymLink())
+            .arg(QFileInfo(path).symLinkTarget())
+            .arg(lstat(QFile::encodeName(target).constData(), &st) != 0 ? "missing"
+                 : S_ISFIFO(st.st_mode)                                   ? "fifo"
+                 : S_ISREG(st.st_mode)                                    ? "file"
+                                                                          : "other")
+            .toStdString();
+    };
+    for (const QString& target : {fifo, kept, dir.filePath("nowhere.xbel")}) {
+        SCOPED_TRACE(target.toStdString());
+        ASSERT_TRUE(QFile::link(target, path));
+        const std::string before = link_state(target);
+        EXPECT_EQ(RecentDocuments::clear(path), RecentDocuments::Outcome::LeftAlone);
+        EXPECT_EQ(link_state(target), before);
+        ASSERT_TRUE(QFile::remove(path));
+    }
+    QFile k(kept);
+    ASSERT_TRUE(k.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(k.readAll().contains("bookmark"));
+
+    // The list itself a FIFO or a folder.
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    EXPECT_EQ(RecentDocuments::clear(path), RecentDocuments::Outcome::LeftAlone);
+    EXPECT_EQ(link_state(path), "0 -> , target fifo");
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkdir(path));
+    EXPECT_EQ(RecentDocuments::clear(path), RecentDocuments::Outcome::LeftAlone);
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{"fifo", "kept.xbel", "recently-used.xbel"}));
+}
+
 TEST(RecentDocuments, NoListNothingToDoAndDefaultPathFollowsXdg)
 {
     QTemporaryDir dir;
-    EXPECT_TRUE(RecentDocuments::clear(dir.filePath("recently-used.xbel")));
+    EXPECT_EQ(RecentDocuments::clear(dir.filePath("recently-used.xbel")), RecentDocuments::Outcome::NoList);
+    EXPECT_EQ(RecentDocuments::clear(dir.filePath("no folder/recently-used.xbel")), RecentDocuments::Outcome::NoList);
     EXPECT_FALSE(QFile::exists(dir.filePath("recently-used.xbel")));
     EXPECT_EQ(RecentDocuments::default_path(), qEnvironmentVariable("XDG_DATA_HOME") + "/recently-used.xbel");
 }

@@ -135,7 +135,16 @@ TEST(RegularFile, ReadsFilesAndRefusesEverythingElse)
         EXPECT_FALSE(read_regular_file(other, &bytes, &error)) << other.toStdString();
         EXPECT_FALSE(error.isEmpty());
         EXPECT_EQ(bytes, "kept");
+        EXPECT_EQ(read_regular_file(other, 100, &bytes), BoundedRead::Unreadable) << other.toStdString();
+        EXPECT_EQ(bytes, "kept");
     }
+
+    // Bounded: up to the bound it reads, beyond it reads nothing.
+    EXPECT_EQ(read_regular_file(path, 4, &bytes), BoundedRead::Read);
+    EXPECT_EQ(bytes, "a\r\nb");
+    EXPECT_EQ(read_regular_file(path, 3, &bytes, &error), BoundedRead::TooLarge);
+    EXPECT_EQ(bytes, "a\r\nb");
+    EXPECT_FALSE(error.isEmpty());
 }
 
 TEST(ClockDifference, SurvivesTheWrap)

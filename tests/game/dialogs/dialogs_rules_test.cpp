@@ -19,7 +19,11 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using settings_rules::Outcome;
 
@@ -229,6 +233,36 @@ TEST(SkinLoader, NamesMatchIgnoringAsciiCaseExactFirst)
     EXPECT_EQ(SkinLoader::find_file(dir.path(), "none.bmp"), dir.filePath("none.bmp"));
 }
 
+// Pictures are regular files: a FIFO by a picture's name would wait for a writer for ever
+// (the chooser froze), and a folder by the exact name does not hide the picture.
+TEST(SkinLoader, OnlyRegularFilesArePictures)
+{
+    QTemporaryDir dir;
+    write_skin(dir.path(), true);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("mipo33.bmp"));
+    EXPECT_EQ(SkinLoader::find_file(dir.path(), "mipo33.bmp"), dir.filePath("MIPO33.BMP"));
+    EXPECT_TRUE(SkinLoader::load(dir.path()).complete());
+    EXPECT_TRUE(SkinLoader::probe(dir.path()).found());
+
+    ASSERT_TRUE(QFile::remove(dir.filePath("HAZURE34.BMP")));
+    const QByteArray fifo = QFile::encodeName(dir.filePath("hazure34.bmp"));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    // Run where a hang can be ended: a writer that comes and goes releases a blocked reader.
+    const auto without_hanging = [&](auto read) {
+        auto result = std::async(std::launch::async, read);
+        const bool hung = result.wait_for(std::chrono::seconds(3)) == std::future_status::timeout;
+        while (result.wait_for(std::chrono::milliseconds(50)) == std::future_status::timeout)
+            if (const int fd = open(fifo.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+                close(fd);
+        EXPECT_FALSE(hung) << "waited on the FIFO";
+        return result.get();
+    };
+    const SkinLoader::Probe probe = without_hanging([&] { return SkinLoader::probe(dir.path()); });
+    EXPECT_FALSE(probe.seal.isNull());
+    EXPECT_TRUE(probe.yeti.isNull());
+    EXPECT_EQ(without_hanging([&] { return SkinLoader::load(dir.path()); }).missing, "hazure34.bmp");
+}
+
 TEST(IconWander, ThreeDirectionsHalvesToEven)
 {
     using D = IconWander::Direction;
@@ -283,12 +317,25 @@ TEST(HistoryText, EveryLineEndsInCrLf)
 
     QTemporaryDir dir;
     const QString path = dir.filePath(history_file::kFileName);
-    EXPECT_FALSE(history_file::read(path));
+    const auto read = [](const QString& p) {
+        const history_file::Text t = history_file::read(p);
+        return t.outcome == history_file::Outcome::Read ? t.text.toStdString() : "outcome " + std::to_string(int(t.outcome));
+    };
+    const std::string unreadable = "outcome 1", too_large = "outcome 2";
+    EXPECT_EQ(read(path), unreadable);
     write_file(path, platform::encode_cp932(QString::fromUtf8("2000年 ミポ～\r\n最後の行")));
-    EXPECT_EQ(history_file::read(path), QString::fromUtf8("2000年 ミポ～\r\n最後の行\r\n"));
+    EXPECT_EQ(read(path), "2000年 ミポ～\r\n最後の行\r\n");
     write_file(path, "");
-    EXPECT_EQ(history_file::read(path), QString(""));
-    EXPECT_FALSE(history_file::read(dir.path())); // a folder is no text
+    EXPECT_EQ(read(path), "");
+    EXPECT_EQ(read(dir.path()), unreadable); // a folder is no text
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+    EXPECT_EQ(read(dir.filePath("fifo")), unreadable); // nor a FIFO, and it is not waited on
+
+    // Read up to its bound, not beyond.
+    write_file(path, QByteArray(history_file::kMaxBytes - 1, 'a') + '\n');
+    EXPECT_EQ(read(path).size(), size_t(history_file::kMaxBytes + 1));
+    write_file(path, QByteArray(history_file::kMaxBytes + 1, 'a'));
+    EXPECT_EQ(read(path), too_large);
 }
 
 TEST(SysInfoButton, TheToolWhenThereIsOneElseTheMessage)

@@ -4,6 +4,7 @@
 #include "game/dialogs/about_window.h"
 #include "game/dialogs/dialog_texts.h"
 #include "game/dialogs/help_window.h"
+#include "game/dialogs/history_file.h"
 #include "game/dialogs/history_window.h"
 #include "game/dialogs/screen_server_window.h"
 #include "game/dialogs/selectbit_window.h"
@@ -372,6 +373,12 @@ private slots:
         QVERIFY(write_bytes(path, QByteArray()));
         t.w->menus().rireki->trigger();
         QCOMPARE(h->his_text()->toPlainText(), QString());
+
+        // A history too large to read is not read; the window says so.
+        QVERIFY(write_bytes(path, QByteArray(history_file::kMaxBytes + 1, 'a')));
+        t.w->menus().rireki->trigger();
+        QCOMPARE(h->his_text()->toPlainText(), u("更新履歴が大きすぎます｡64KBまで表示できます｡"));
+        QCOMPARE(t.h.prompt.asked.size(), 1);
     }
 
     void the_screen_saver_covers_the_screen_until_clicked()
