@@ -315,6 +315,8 @@ void PokanWindow::score_show()
 {
     const bool entered = engine_->game_mode() == GameMode::Result && last_place_ < score_rules::kNoPlace;
     const int place = entered ? last_place_ : -1;
+    // The other build may have written the table since we last read or wrote it.
+    score_keeper_->reload_if_changed();
     // Written on the desktop before the box opens, so that the box stands above it.
     if (entered)
         desk_text_.write(score_texts::player_line(data_.score_table, place));
