@@ -16,7 +16,7 @@ GameSettings parse(const QByteArray& bytes)
     if (size >= 5)
         s.hazure_rate = std::min<uint8_t>(r.read_u8(3), 100);
     if (size >= 7)
-        s.buki_no = std::min<uint8_t>(r.read_u8(4), 2);
+        s.buki_no = r.read_u8(4); // kept as stored: a number of no weapon equips none
     return s;
 }
 

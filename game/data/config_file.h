@@ -10,7 +10,8 @@ constexpr int kRecordLength = 2;
 constexpr int kCompleteSize = 7; // the weapon byte is the last one that counts
 
 // Settings from the file's bytes. A field the file is too short to hold keeps its
-// default; values are brought into their valid ranges.
+// default; the intervals and the rate are brought into their valid ranges, the
+// weapon is kept as it is.
 GameSettings parse(const QByteArray& bytes);
 
 // The exact bytes the game writes (7 bytes; the padding byte of record 3 is zero).

@@ -101,12 +101,22 @@ void read_binary_file(const QString& path, qint64 complete_size, Parse parse, Wr
 
 } // namespace
 
+QString config_path(const GamePaths& paths)
+{
+    return paths.data_dir + QStringLiteral("config.csv");
+}
+
+QString score_path(const GamePaths& paths)
+{
+    return paths.data_dir + QStringLiteral("score.ini");
+}
+
 ReadResult read_files(const GamePaths& paths, GameData& data)
 {
     ReadResult result;
 
     read_binary_file(
-        paths.data_dir + QStringLiteral("score.ini"), score_file::kCompleteSize,
+        score_path(paths), score_file::kCompleteSize,
         [&](const QByteArray& bytes) { score_file::parse(bytes, data.score_table); },
         [&](QString* error) { return write_scores(paths, data.score_table, error); }, result);
 
@@ -118,33 +128,31 @@ ReadResult read_files(const GamePaths& paths, GameData& data)
         result.missing_file = miss_path;
 
     read_binary_file(
-        paths.data_dir + QStringLiteral("config.csv"), config_file::kCompleteSize,
+        config_path(paths), config_file::kCompleteSize,
         [&](const QByteArray& bytes) { data.settings = config_file::parse(bytes); },
         [&](QString* error) { return write_config(paths, data.settings, error); }, result);
 
     return result;
 }
 
-bool reread_scores(const GamePaths& paths, ScoreTable& table)
+QByteArray stored_scores(const GamePaths& paths)
 {
     QByteArray bytes;
     QString reason;
-    if (read_data_file(paths.data_dir + QStringLiteral("score.ini"), score_file::kCompleteSize, &bytes, &reason)
-            != Found::Readable
+    if (read_data_file(score_path(paths), score_file::kCompleteSize, &bytes, &reason) != Found::Readable
         || !score_file::is_complete(bytes))
-        return false;
-    score_file::parse(bytes, table);
-    return true;
+        return {};
+    return bytes;
 }
 
 bool write_config(const GamePaths& paths, const GameSettings& settings, QString* error)
 {
-    return replace_data_file(paths.data_dir + QStringLiteral("config.csv"), config_file::serialize(settings), error);
+    return replace_data_file(config_path(paths), config_file::serialize(settings), error);
 }
 
 bool write_scores(const GamePaths& paths, const ScoreTable& table, QString* error)
 {
-    return replace_data_file(paths.data_dir + QStringLiteral("score.ini"), score_file::serialize(table), error);
+    return replace_data_file(score_path(paths), score_file::serialize(table), error);
 }
 
 } // namespace data_files

@@ -19,6 +19,10 @@ struct ReadResult {
     bool ok() const { return missing_file.isEmpty(); }
 };
 
+// Where "config.csv" and "score.ini" are read and written: the data folder.
+QString config_path(const GamePaths& paths);
+QString score_path(const GamePaths& paths);
+
 // Fills `data` from "score.ini", "hitc.csv", "missc.csv" and "config.csv".
 // A missing or short "score.ini" or "config.csv" is read as defaults where it
 // says nothing and written back whole, so it is complete from then on. Of those
@@ -26,9 +30,8 @@ struct ReadResult {
 // Comment entries the files do not fill keep their previous values.
 ReadResult read_files(const GamePaths& paths, GameData& data);
 
-// Reads "score.ini" again into entries 0..9 when it holds a complete table that
-// can be read; otherwise leaves `table` as it is and returns false.
-bool reread_scores(const GamePaths& paths, ScoreTable& table);
+// The complete table as "score.ini" holds it, or empty when it holds none that can be read.
+QByteArray stored_scores(const GamePaths& paths);
 
 // Replaces "config.csv" with the four settings. False with a reason on failure,
 // and also when a "config.csv" is there that cannot be read: that one is kept.

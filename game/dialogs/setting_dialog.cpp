@@ -111,7 +111,7 @@ void SettingDialog::ok_click()
     if (outcome.kind == Kind::Accepted) {
         QString error;
         if (!data_files::write_config(paths_, outcome.settings, &error)) {
-            prompt_.inform(dialog_texts::not_saved(paths_.app_dir + QStringLiteral("config.csv"), error),
+            prompt_.inform(dialog_texts::not_saved(data_files::config_path(paths_), error),
                            settings_rules::kTitle, platform::Prompt::Icon::Warning);
             return;
         }

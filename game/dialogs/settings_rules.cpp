@@ -5,16 +5,23 @@
 namespace settings_rules {
 namespace {
 
-// The rounded value when it lies in lo..hi.
-std::optional<int> rounded_within(std::optional<double> value, int lo, int hi)
+// An interval as typed: above 0 and at most 32767, and still at least 1 once rounded.
+std::optional<int> interval_ms(std::optional<double> value)
 {
-    // Far-off values are refused before rounding, so the rounding never overflows.
-    if (!value || !(*value > lo - 1.0 && *value < hi + 1.0))
+    if (!value || !(*value > 0 && *value <= 32767))
         return std::nullopt;
     const auto r = legacy::round_half_even(*value);
-    if (r < lo || r > hi)
+    if (r < 1)
         return std::nullopt;
     return static_cast<int>(r);
+}
+
+// A rate as typed: 0 to 100, then rounded.
+std::optional<int> percent(std::optional<double> value)
+{
+    if (!value || !(*value >= 0 && *value <= 100))
+        return std::nullopt;
+    return static_cast<int>(legacy::round_half_even(*value));
 }
 
 } // namespace
@@ -43,20 +50,20 @@ Outcome check(const Texts& texts, const GameSettings& current)
         && rate == double(current.hazure_rate))
         return {Outcome::Kind::Unchanged, {}, current};
 
-    const auto mipo_ms = rounded_within(mipo, 1, 32767);
+    const auto mipo_ms = interval_ms(mipo);
     if (!mipo_ms)
         return {Outcome::Kind::Refused, kMipoMessage, current};
-    const auto miss_ms = rounded_within(miss, 1, 32767);
+    const auto miss_ms = interval_ms(miss);
     if (!miss_ms)
         return {Outcome::Kind::Refused, kMissMessage, current};
-    const auto percent = rounded_within(rate, 0, 100);
-    if (!percent)
+    const auto rate_percent = percent(rate);
+    if (!rate_percent)
         return {Outcome::Kind::Refused, kRateMessage, current};
 
     GameSettings next = current;
     next.mipo_interval = static_cast<int16_t>(*mipo_ms);
     next.hazure_interval = static_cast<int16_t>(*miss_ms);
-    next.hazure_rate = static_cast<uint8_t>(*percent);
+    next.hazure_rate = static_cast<uint8_t>(*rate_percent);
     return {Outcome::Kind::Accepted, {}, next};
 }
 

@@ -33,8 +33,9 @@ Texts texts_of(const GameSettings& settings);
 std::optional<double> plain_decimal(const QString& text);
 
 // Unchanged when all three numbers equal the current settings. Otherwise each field
-// in turn is rounded (halves to even) and the rounded value checked: intervals
-// 1..32767, the rate 0..100. Text that is not a plain decimal fails its field.
+// in turn is checked as typed, then rounded (halves to even): intervals above 0 and
+// at most 32767 and at least 1 once rounded, the rate 0 to 100. Text that is not a
+// plain decimal fails its field.
 Outcome check(const Texts& texts, const GameSettings& current);
 
 } // namespace settings_rules

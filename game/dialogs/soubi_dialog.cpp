@@ -120,7 +120,7 @@ bool SoubiDialog::equip()
     next.buki_no = chosen_;
     QString error;
     if (!data_files::write_config(paths_, next, &error)) {
-        prompt_.inform(dialog_texts::not_saved(paths_.app_dir + QStringLiteral("config.csv"), error),
+        prompt_.inform(dialog_texts::not_saved(data_files::config_path(paths_), error),
                        dialog_texts::kSoubiCaption, platform::Prompt::Icon::Warning);
         return false;
     }

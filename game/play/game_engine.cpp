@@ -359,6 +359,9 @@ void GameEngine::stop_act()
         // A count-down is held where it stands and finished on resume.
         shell_.run_pass_timer(false);
         shell_.run_count_down_timer(false);
+        // A held count-down gives the board back: its menu serves the pause.
+        if (counting_)
+            view_.set_board_enabled(true);
         shell_.set_stop_entry(true, play_texts::kResume);
         view_.set_label(2, play_texts::kResume);
         shell_.set_topmost(false);
@@ -378,14 +381,17 @@ void GameEngine::saikai()
     view_.set_label(2, play_texts::hits(hits_));
     view_.set_label(4, play_texts::misses(misses_));
     game_mode_ = GameMode::Playing;
+    // The pause is booked from the latest pass to now, and now becomes the latest
+    // pass: a second pause before the next pass does not book this one again.
     const uint32_t now = clock_.now_ms();
     const uint32_t paused_for = now - now_time_;
+    now_time_ = now;
     start_time_ += paused_for;
     if (!options_.music_through_pause)
         cues_.music_play();
     if (counting_) {
         count_start_ += paused_for;
-        now_time_ = now;
+        view_.set_board_enabled(false);
         shell_.run_count_down_timer(true);
     } else {
         // The seals and the yeti stay on the board as they were.
@@ -419,6 +425,8 @@ void GameEngine::mode_click(int mode)
 void GameEngine::game_end()
 {
     view_.restore_board();
+    // However the game ends, even in its count-down, the board takes presses again.
+    view_.set_board_enabled(true);
     time_left_ = 0;
     counting_ = false;
     running_ = false;

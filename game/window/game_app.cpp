@@ -53,10 +53,10 @@ void GameApp::show_logo()
 bool GameApp::init_main()
 {
     if (!main_) {
-        main_ = std::make_unique<PokanWindow>(services_, options_);
+        main_ = std::make_unique<PokanWindow>(services_, paths_, options_);
         connect(main_.get(), &PokanWindow::closed, this, &GameApp::finished);
         connect(main_.get(), &PokanWindow::logo_wanted, this, &GameApp::show_logo);
-        const QString missing = main_->load(paths_);
+        const QString missing = main_->load();
         if (!missing.isEmpty()) {
             fail(missing);
             return false;

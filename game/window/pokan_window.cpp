@@ -1,4 +1,5 @@
 #include "pokan_window.h"
+#include "window_labels.h"
 #include "game/data/game_texts.h"
 #include "game/play/play_texts.h"
 #include "game/companion/companion_panel.h"
@@ -17,15 +18,8 @@ using legacy::round_half_even;
 
 namespace {
 
-QLabel* make_label(QWidget* parent, const QString& text, QRect geometry, int point_size = 9)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    QFont f(game_texts::kUiFont);
-    f.setPointSize(point_size);
-    label->setFont(f);
-    return label;
-}
+using window_labels::make_label;
+using window_labels::set_colours;
 
 // The title text "gtl", drawn once.
 QPixmap render_title_text()
@@ -43,15 +37,11 @@ QPixmap render_title_text()
     return pixmap;
 }
 
-void set_colours(QLabel* label, const QString& text_colour, const QString& background)
-{
-    label->setStyleSheet(QStringLiteral("color: %1; background: %2;").arg(text_colour, background));
-}
-
 } // namespace
 
-PokanWindow::PokanWindow(GameServices services, Options options, QWidget* parent)
-    : QMainWindow(parent), services_(services), options_(std::move(options)), talk_(options_.version_text), desk_text_([] {
+PokanWindow::PokanWindow(GameServices services, const GamePaths& paths, Options options, QWidget* parent)
+    : QMainWindow(parent), services_(services), options_(std::move(options)), paths_(paths), board_(this),
+      sounds_(std::make_unique<GameSounds>(services_.sound, paths_.wav_dir)), talk_(options_.version_text), desk_text_([] {
           QFont f(game_texts::kUiFont);
           f.setPointSize(20);
           return f;
@@ -78,11 +68,10 @@ PokanWindow::PokanWindow(GameServices services, Options options, QWidget* parent
     pass_timer_.setTimerType(Qt::PreciseTimer);
     connect(&pass_timer_, &QTimer::timeout, this, &PokanWindow::pass_timer_fired);
     engine_ = std::make_unique<GameEngine>(services_.clock, services_.random, data_.settings, data_.hit_comments,
-                                           data_.miss_comments, static_cast<BoardView&>(*this),
-                                           static_cast<GameShell&>(*this), static_cast<GameCues&>(*this),
+                                           data_.miss_comments, board_, static_cast<GameShell&>(*this), *sounds_,
                                            options_.play);
     if (options_.play.board_tip)
-        set_board_tip(play_texts::kBoardTip);
+        board_.set_board_tip(play_texts::kBoardTip);
 }
 
 PokanWindow::~PokanWindow()
@@ -92,28 +81,9 @@ PokanWindow::~PokanWindow()
 
 void PokanWindow::build_controls()
 {
-    form_ = new platform::SurfaceWidget(this, kClientWidth, kClientHeight);
-    form_->setFixedSize(kClientWidth, kClientHeight);
+    form_ = board_.form();
+    back0_ = board_.back();
     setCentralWidget(form_);
-
-    back0_ = new platform::SurfaceWidget(form_, kBoardSize, kBoardSize);
-    back0_->move(kBoardPos);
-    back0_->setEnabled(false);
-    // A press on the board is the board's, even while it is disabled: never the window's.
-    back0_->setAttribute(Qt::WA_NoMousePropagation);
-    for (auto& work : back_work_)
-        work = platform::Surface(kBoardSize, kBoardSize);
-
-    gauge_ = new platform::SurfaceWidget(form_, 177, 9);
-    gauge_->move(8, 88);
-
-    for (int i = 0; i < 6; ++i) {
-        const QRect r(10 + (i % 2 ? 100 : 0), 10 + 25 * (i / 2), 90, 20);
-        data_labels_[i] = make_label(form_, QString(), r);
-        set_colours(data_labels_[i], QStringLiteral("black"), QStringLiteral("white"));
-    }
-    coment_ = make_label(form_, game_texts::kProductName, QRect(1, kClientHeight - 80, kClientWidth, 26), 11);
-    set_colours(coment_, QStringLiteral("black"), QStringLiteral("white"));
 
     // Debug captions, outside the visible width.
     mouse_ = make_label(form_, QString(), QRect(kClientWidth + 10, 0, 120, 16));
@@ -149,9 +119,9 @@ void PokanWindow::build_controls()
     zorvik_label_ = make_label(zorviklogo_, QString(), QRect(0, 0, 200, 30), 18);
     zorvik_label_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    controls_ = Controls{form_,        back0_,    gauge_,        coment_, data_labels_, mpkx_,
-                         lbl_version_, zorviklogo_, zorvik_label_, gomibako_, plate_lines_, mouse_,
-                         mousec_,      &timer_open_, &timer5_,  &sprites_};
+    controls_ = Controls{form_,        back0_,      board_.gauge(), board_.coment(), board_.data(), mpkx_,
+                         lbl_version_, zorviklogo_, zorvik_label_,  gomibako_,       plate_lines_,  mouse_,
+                         mousec_,      &timer_open_, &timer5_,      &board_.sprites()};
 
     connect(zorviklogo_, &platform::SurfaceWidget::clicked, this, [this] {
         sounds_->play_simple(QStringLiteral("open_mpkx.wav"));
@@ -182,16 +152,14 @@ void PokanWindow::connect_menus()
     connect_dialogs();
 }
 
-QString PokanWindow::load(const GamePaths& paths)
+QString PokanWindow::load()
 {
-    paths_ = paths;
     dialogs_ = std::make_unique<GameDialogs>();
     score_keeper_ = std::make_unique<ScoreKeeper>(paths_, data_.score_table);
-    sounds_ = std::make_unique<GameSounds>(services_.sound, paths_.wav_dir);
-    const QString missing = sprites_.load(paths_.bmp_dir);
+    const QString missing = board_.sprites().load(paths_.bmp_dir);
     if (!missing.isEmpty())
         return missing;
-    data_on();
+    board_.show_headings();
     read_names();
     engine_->first_global();
     title_ = std::make_unique<TitleSequence>(services_.random, kClientWidth, kClientHeight);
@@ -213,11 +181,11 @@ QString PokanWindow::prepare_layout()
     mpkx_->surface().set_picture(title);
     mpkx_->surface().resize(kClientWidth, kClientHeight);
     mpkx_->refresh();
-    paint_background();
+    board_.paint_background();
     // Shown again later, the window keeps the empty holes under its board: a game
     // restores holes from there.
     if (title_ended_)
-        draw_empty_holes();
+        board_.draw_empty_holes();
     return QString();
 }
 
@@ -226,15 +194,6 @@ QString PokanWindow::apply_weapon()
     const QString missing = weapon_cursors_.soubi_select(data_.settings.buki_no, paths_.bmp_dir);
     sync_board_cursor();
     return missing;
-}
-
-void PokanWindow::paint_background()
-{
-    // Blue at the top row to cyan at row 255, cyan below.
-    platform::Surface& s = form_->surface();
-    for (int y = 0; y < s.height(); ++y)
-        s.fill_rect(QRect(0, y, s.width(), 1), qRgb(0, std::min(y, 255), 255));
-    form_->refresh();
 }
 
 void PokanWindow::start_up()
@@ -275,21 +234,10 @@ void PokanWindow::open_end()
     timer_open_.stop();
     zorviklogo_->hide();
     title_ended_ = true;
-    draw_empty_holes();
+    board_.draw_empty_holes();
     // The board starts out as the clean background it lies on.
-    back0_->surface().copy_from(form_->surface(), QRect(kBoardPos, QSize(kBoardSize, kBoardSize)), QPoint(0, 0));
-    back0_->refresh();
-    back0_->setEnabled(true);
-}
-
-void PokanWindow::draw_empty_holes()
-{
-    platform::Surface& form = form_->surface();
-    const platform::Surface& hole = sprites_.pic[0];
-    for (int row = 0; row < 3; ++row)
-        for (int x : {30, 80, 130})
-            platform::trans_blt(form, x, kBoardPos.y() + 50 * row, 50, 50, hole, 0, 0, sprites_.key(0));
-    form_->refresh();
+    board_.restore_board();
+    board_.set_board_enabled(true);
 }
 
 void PokanWindow::jiggle_title()
@@ -332,12 +280,6 @@ void PokanWindow::pokan_end()
         zorviklogo_->hide();
 }
 
-void PokanWindow::data_on()
-{
-    for (int i = 0; i < 6; ++i)
-        data_labels_[i]->setText(game_texts::kDataHeadings[i]);
-}
-
 int PokanWindow::mouse_index(float x, float y)
 {
     const int index = MouseCls::mouse_index(x, y);
@@ -371,6 +313,6 @@ void PokanWindow::shutdown()
     pass_timer_.stop();
     desk_text_.clean();
     // The pictures stay until the window goes: a game ending behind a box that was
-    // open at the close still draws its last board.
-    sounds_.reset();
+    // open at the close still draws its last board, silently.
+    sounds_->release();
 }

@@ -3,8 +3,8 @@
 #include "game/data/game_paths.h"
 #include "game_services.h"
 #include "game_sounds.h"
+#include "pokan_board.h"
 #include "pokan_menus.h"
-#include "game/data/sprite_set.h"
 #include "title_plate.h"
 #include "title_sequence.h"
 #include "desktop_services.h"
@@ -14,8 +14,6 @@
 #include "game/dialogs/help_window.h"
 #include "game/dialogs/skin_loader.h"
 #include "game/dialogs/weapon_cursors.h"
-#include "game/play/board_view.h"
-#include "game/play/game_cues.h"
 #include "game/play/game_engine.h"
 #include "game/play/game_shell.h"
 #include "game/scores/score_keeper.h"
@@ -27,31 +25,33 @@
 #include <array>
 #include <memory>
 
-// The game's main window: the board, the gauge, the result labels, the comment
-// line, the title panel with its animation, the title plate and the menus.
-// It is the game engine's front end: it draws, plays and runs the timers the
-// engine asks for, and hands it the player's strikes and commands.
+// The game's main window around the board (`PokanBoard`, what a game draws on):
+// the title panel with its animation, the title plate, the companion's panels,
+// the menus and the dialogs. It is the game's shell: it runs the timers the
+// engine asks for, shows the result, and hands the engine the player's strikes
+// and commands; the board shows what the engine draws and the sounds play its cues.
 class CompanionPanel;
 namespace companion {
 class TrashPanel;
 }
 
-class PokanWindow : public QMainWindow, private BoardView, private GameShell, private GameCues {
+class PokanWindow : public QMainWindow, private GameShell {
     Q_OBJECT
 public:
-    static constexpr int kClientWidth = 210;
-    static constexpr int kClientHeight = 360;
-    static constexpr QPoint kBoardPos{30, 112};
-    static constexpr int kBoardSize = 150;
+    static constexpr int kClientWidth = PokanBoard::kClientWidth;
+    static constexpr int kClientHeight = PokanBoard::kClientHeight;
+    static constexpr QPoint kBoardPos = PokanBoard::kBoardPos;
+    static constexpr int kBoardSize = PokanBoard::kBoardSize;
 
     using Options = GameBuild;
 
-    PokanWindow(GameServices services, Options options, QWidget* parent = nullptr);
+    // The window with its sounds, from the folders of `paths`.
+    PokanWindow(GameServices services, const GamePaths& paths, Options options, QWidget* parent = nullptr);
     ~PokanWindow() override;
 
-    // The load handler: sounds, sprite holders, labels, the title panel.
+    // The load handler: sprite holders, labels, the title panel.
     // Returns the full path of a picture that would not load, or "".
-    QString load(const GamePaths& paths);
+    QString load();
     // Starts the title animation; called once the window is on screen.
     void start_title();
     // Size, title plate picture and background, as start-up prepares them.
@@ -68,7 +68,6 @@ public:
     void always_top();
     void not_top();
     void pokan_end();
-    void data_on();
 
     // Hole under a point of the board, also shown in the debug caption.
     int mouse_index(float x, float y);
@@ -132,8 +131,6 @@ protected:
 private:
     void build_controls();
     void connect_menus();
-    void paint_background();
-    void draw_empty_holes();
     void mpkx_click();
     void act(Qt::MouseButton button, QPointF pos);
     void back_mouse_up();
@@ -154,18 +151,6 @@ private:
     void pass_timer_fired();
     void shutdown();
 
-    // BoardView
-    void restore_board() override;
-    void restore_hole(int hole) override;
-    void draw_sprite(int hole, int pic) override;
-    void draw_opaque(int hole, int pic) override;
-    void show_count_down(int digit) override;
-    void set_board_enabled(bool enabled) override;
-    void fill_gauge(double fraction, QRgb colour) override;
-    void set_label(int index, const QString& text) override;
-    void show_headings() override;
-    void set_comment(const QString& text) override;
-    void set_board_tip(const QString& text) override;
     // GameShell
     void set_topmost(bool on) override;
     void set_stop_entry(bool visible, const QString& caption) override;
@@ -177,29 +162,19 @@ private:
     void run_count_down_timer(bool on) override;
     void run_pass_timer(bool on) override;
     void game_finished(const FinishedGame& result) override;
-    // GameCues
-    void restart_hit(int hole) override;
-    void play_simple(const QString& file_name) override;
-    void music_stop() override;
-    void music_rewind() override;
-    void music_play() override;
 
     GameServices services_;
     Options options_;
     GamePaths paths_;
     GameData data_;
-    SpriteSet sprites_;
+    PokanBoard board_;
     WeaponCursors weapon_cursors_;
     std::unique_ptr<GameSounds> sounds_;
     std::unique_ptr<TitleSequence> title_;
     PokanMenus menus_;
 
-    platform::SurfaceWidget* form_ = nullptr;
-    platform::SurfaceWidget* back0_ = nullptr;
-    std::array<platform::Surface, 2> back_work_;
-    platform::SurfaceWidget* gauge_ = nullptr;
-    QLabel* coment_ = nullptr;
-    std::array<QLabel*, 6> data_labels_{};
+    platform::SurfaceWidget* form_ = nullptr;  // board_.form()
+    platform::SurfaceWidget* back0_ = nullptr; // board_.back()
     TitlePlate* mpkx_ = nullptr;
     QLabel* lbl_version_ = nullptr;
     QLabel* selvio_ = nullptr;

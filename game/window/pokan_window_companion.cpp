@@ -54,8 +54,8 @@ void PokanWindow::draw_icons()
     else
         board.copy_from(platform::Surface(wall), wall.rect(), QPoint(0, 0));
     // The key colour is the hole picture's, as the icons are drawn to match it.
-    const QRgb key = sprites_.key(0);
-    platform::Surface& staging = sprites_.pic[14];
+    const QRgb key = board_.sprites().key(0);
+    platform::Surface& staging = board_.sprites().pic[14];
     for (const int index : IconMenu::draw_order()) {
         const companion::IconCell& cell = IconMenu::cells()[index];
         const QImage icon = load_picture(paths_.bmp_dir + cell.bitmap);
@@ -70,7 +70,7 @@ void PokanWindow::draw_icons()
 void PokanWindow::menucoment(int cell)
 {
     if (const std::optional<QString> comment = IconMenu::hover_comment(cell))
-        coment_->setText(*comment);
+        board_.set_comment(*comment);
 }
 
 void PokanWindow::board_mouse_move(QPointF pos)
@@ -110,7 +110,7 @@ void PokanWindow::iconmenu(int cell)
 void PokanWindow::form_click()
 {
     if (const std::optional<QString> line = talk_.click(static_cast<int>(engine_->game_mode())))
-        coment_->setText(*line);
+        board_.set_comment(*line);
 }
 
 void PokanWindow::info_mg(int index)

@@ -79,12 +79,12 @@ void PokanWindow::show_skin_chooser()
 void PokanWindow::apply_skin(const SkinLoader::Skin& skin)
 {
     for (int i = 0; i < SkinLoader::kFiles; ++i)
-        sprites_.pic[SkinLoader::kSkinFiles[i].holder].set_picture(skin.pictures[i]);
+        board_.sprites().pic[SkinLoader::kSkinFiles[i].holder].set_picture(skin.pictures[i]);
     // The clean board under the game gets the new empty holes, so that a hole the
     // game restores later is a hole of the new skin.
     if (title_ended_) {
-        paint_background();
-        draw_empty_holes();
+        board_.paint_background();
+        board_.draw_empty_holes();
     }
 }
 
@@ -101,7 +101,7 @@ void PokanWindow::show_help()
     if (!dialogs_)
         return;
     open_window(dialogs_->help, [this] {
-        return new HelpWindow(sprites_, paths_.bmp_dir, services_.prompt, help_options(), this);
+        return new HelpWindow(board_.sprites(), paths_.bmp_dir, services_.prompt, help_options(), this);
     });
 }
 

@@ -1,5 +1,5 @@
-// The main window as the game's front end: commands and strikes go to the engine,
-// and what the engine asks for is drawn, played and timed here.
+// The main window as the game's shell: commands and strikes go to the engine, and
+// the timers, the menus, the panels and the result the engine asks for are here.
 #include "pokan_window.h"
 #include "game/data/game_texts.h"
 #include "game/companion/companion_panel.h"
@@ -7,24 +7,11 @@
 #include "game/play/mouse_cls.h"
 #include "game/scores/score_rules.h"
 #include "game/scores/score_texts.h"
-#include "platform/legacy/rounding.h"
 #include "platform/window_shape.h"
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
-#include <algorithm>
-
-namespace {
-
-QPoint hole_corner(int hole)
-{
-    return QPoint(MouseCls::mipo_x(hole).value_or(0), MouseCls::mipo_y(hole).value_or(0));
-}
-
-constexpr int kCell = MouseCls::kCell;
-
-} // namespace
 
 // ---- the player's commands
 
@@ -160,76 +147,6 @@ void PokanWindow::run_pass_timer(bool on)
         pass_timer_.stop();
 }
 
-// ---- the board
-
-void PokanWindow::restore_board()
-{
-    back0_->surface().copy_from(form_->surface(), QRect(kBoardPos, QSize(kBoardSize, kBoardSize)), QPoint(0, 0));
-    back0_->refresh();
-}
-
-void PokanWindow::restore_hole(int hole)
-{
-    const QPoint at = hole_corner(hole);
-    back0_->surface().copy_from(form_->surface(), QRect(at + kBoardPos, QSize(kCell, kCell)), at);
-    back0_->update(QRect(at, QSize(kCell, kCell)));
-}
-
-void PokanWindow::draw_sprite(int hole, int pic)
-{
-    const QPoint at = hole_corner(hole);
-    platform::trans_blt(back0_->surface(), at.x(), at.y(), kCell, kCell, sprites_.pic.at(pic), 0, 0, sprites_.key(pic));
-    back0_->update(QRect(at, QSize(kCell, kCell)));
-}
-
-void PokanWindow::draw_opaque(int hole, int pic)
-{
-    const QPoint at = hole_corner(hole);
-    back0_->surface().copy_from(sprites_.pic.at(pic), QRect(0, 0, kCell, kCell), at);
-    back0_->update(QRect(at, QSize(kCell, kCell)));
-}
-
-void PokanWindow::show_count_down(int digit)
-{
-    const platform::Surface& picture = sprites_.count_pic.at(digit);
-    back0_->surface().copy_from(picture, QRect(0, 0, picture.width(), picture.height()), QPoint(0, 0));
-    back0_->refresh();
-}
-
-void PokanWindow::set_board_enabled(bool enabled)
-{
-    back0_->setEnabled(enabled);
-}
-
-void PokanWindow::fill_gauge(double fraction, QRgb colour)
-{
-    platform::Surface& gauge = gauge_->surface();
-    const int width = static_cast<int>(
-        std::clamp<int64_t>(legacy::round_half_even(fraction * gauge.width()), 0, gauge.width()));
-    gauge.fill_rect(QRect(0, 0, width, gauge.height()), colour);
-    gauge_->refresh();
-}
-
-void PokanWindow::set_label(int index, const QString& text)
-{
-    data_labels_.at(index)->setText(text);
-}
-
-void PokanWindow::show_headings()
-{
-    data_on();
-}
-
-void PokanWindow::set_comment(const QString& text)
-{
-    coment_->setText(text);
-}
-
-void PokanWindow::set_board_tip(const QString& text)
-{
-    back0_->setToolTip(text);
-}
-
 // ---- the window around the board
 
 void PokanWindow::set_topmost(bool on)
@@ -315,47 +232,11 @@ void PokanWindow::score_show()
 {
     const bool entered = engine_->game_mode() == GameMode::Result && last_place_ < score_rules::kNoPlace;
     const int place = entered ? last_place_ : -1;
+    // The other build may have written the table since we last read or wrote it.
+    score_keeper_->reload_if_changed();
     // Written on the desktop before the box opens, so that the box stands above it.
     if (entered)
         desk_text_.write(score_texts::player_line(data_.score_table, place));
     services_.prompt.inform(score_texts::table_text(data_.score_table, place), score_texts::kTableTitle);
     desk_text_.clean();
-}
-
-// ---- the sounds
-
-// After the close the sounds are gone; a game still ending plays nothing.
-
-void PokanWindow::restart_hit(int hole)
-{
-    if (!sounds_)
-        return;
-    platform::SoundBuffer& buffer = sounds_->hit_buffer(hole);
-    buffer.stop();
-    buffer.rewind();
-    buffer.play();
-}
-
-void PokanWindow::play_simple(const QString& file_name)
-{
-    if (sounds_)
-        sounds_->play_simple(file_name);
-}
-
-void PokanWindow::music_stop()
-{
-    if (sounds_)
-        sounds_->music_buffer().stop();
-}
-
-void PokanWindow::music_rewind()
-{
-    if (sounds_)
-        sounds_->music_buffer().rewind();
-}
-
-void PokanWindow::music_play()
-{
-    if (sounds_)
-        sounds_->music_buffer().play();
 }

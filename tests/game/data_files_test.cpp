@@ -71,13 +71,15 @@ TEST(ConfigFile, ShortFileKeepsDefaultsForWhatItLacks)
     EXPECT_TRUE(config_file::is_complete(QByteArray::fromHex("320032000a0002")));
 }
 
-TEST(ConfigFile, ValuesAreBroughtIntoRange)
+TEST(ConfigFile, ValuesAreBroughtIntoRangeTheWeaponKeptAsStored)
 {
-    const GameSettings s = config_file::parse(QByteArray::fromHex("0000f0ffc80009"));
+    const QByteArray bytes = QByteArray::fromHex("0000f0ffc80009");
+    const GameSettings s = config_file::parse(bytes);
     EXPECT_EQ(s.mipo_interval, 1);
     EXPECT_EQ(s.hazure_interval, 1);
     EXPECT_EQ(s.hazure_rate, 100);
-    EXPECT_EQ(s.buki_no, 2);
+    EXPECT_EQ(s.buki_no, 9);
+    EXPECT_EQ(config_file::serialize(s).at(6), char(9));
 }
 
 TEST(ScoreFile, LayoutOfRecordsAndLength)

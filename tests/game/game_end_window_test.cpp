@@ -3,6 +3,7 @@
 #include "game_window_harness.h"
 #include "game/data/score_file.h"
 #include <QMenu>
+#include <QProcess>
 
 namespace {
 
@@ -180,6 +181,34 @@ private slots:
         QVERIFY(t.h.prompt.asked[1].text.contains(path));
         QVERIFY(t.h.prompt.asked[2].text.contains(u("1 me     100点")));
         QCOMPARE(t.w->data().score_table[0].name, u("me    "));
+        // The file has not changed since: the menu shows the table kept in memory.
+        t.w->menus().scorecall->trigger();
+        QVERIFY(t.h.prompt.asked.last().text.startsWith(u("1 me     100点")));
+    }
+
+    void the_menu_shows_the_table_the_other_build_wrote_since()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        t.h.prompt.answer_input(u("me"));
+        QVERIFY(play_one_hit_then_miss_out(t));
+        t.w->menus().scorecall->trigger();
+        QVERIFY(t.h.prompt.asked.last().text.startsWith(u("1 me     100点")));
+
+        // The other build, a process of its own, puts its table in place of ours.
+        ScoreTable theirs = t.w->data().score_table;
+        theirs[0] = ScoreEntry{u("other "), 3000, 30, 0, 100};
+        QTemporaryDir other;
+        const QString written = other.path() + "/score.ini";
+        QVERIFY(platform::write_file_atomically(written, score_file::serialize(theirs)));
+        QProcess copy;
+        copy.start("cp", {written, t.h.paths.app_dir + "score.ini"});
+        QVERIFY(copy.waitForFinished(10000));
+        QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(copy.exitCode(), 0);
+
+        t.w->menus().scorecall->trigger();
+        QVERIFY2(t.h.prompt.asked.last().text.startsWith(u("1 other  3000点")), qPrintable(t.h.prompt.asked.last().text));
     }
 };
 

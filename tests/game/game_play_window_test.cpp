@@ -96,6 +96,76 @@ private slots:
         QCOMPARE(t.w->engine().time_left(), 20);
     }
 
+    void a_reset_or_a_pause_in_the_count_down_leaves_the_board_working()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        t.let_go();
+        QWidget* board = t.w->controls().board;
+        QMenu* sm = t.w->menus().sm;
+        auto choose = [](QMenu* menu, QAction* action) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        };
+        auto board_works = [&] {
+            QTest::mouseClick(t.w->controls().mpkx, Qt::LeftButton, {}, QPoint(100, 100)); // the plate gives way
+            if (!board->isEnabled())
+                return false;
+            QTest::mouseMove(board, hole_centre(8));
+            QTest::mouseMove(board, hole_centre(4));
+            if (t.w->controls().coment->text() != u("設定を変更します｡"))
+                return false;
+            const int asked = t.h.prompt.asked.size();
+            QTest::mouseClick(board, Qt::LeftButton, {}, hole_centre(3)); // the table's icon
+            if (t.h.prompt.asked.size() != asked + 1)
+                return false;
+            QTest::mousePress(board, Qt::RightButton, {}, hole_centre(4));
+            const bool menu = QApplication::activePopupWidget() == sm;
+            press_key(Qt::Key_Escape);
+            return menu && QApplication::activePopupWidget() == nullptr;
+        };
+
+        // F1, then Ctrl+R before the count-down is over.
+        QVERIFY(press_key(Qt::Key_F1));
+        QCOMPARE(t.w->game_mode(), GameMode::Playing);
+        QVERIFY(!board->isEnabled());
+        QVERIFY(press_key(Qt::Key_R, Qt::ControlModifier));
+        QCOMPARE(t.w->game_mode(), GameMode::Ready);
+        QVERIFY(board_works());
+
+        // F1, then reset from the menu a right click beside the board opens.
+        QVERIFY(press_key(Qt::Key_F1));
+        QTest::mousePress(t.w->controls().form, Qt::RightButton, {}, QPoint(195, 200));
+        QCOMPARE(QApplication::activePopupWidget(), sm);
+        choose(sm, t.w->menus().sm_reset);
+        QCOMPARE(t.w->game_mode(), GameMode::Ready);
+        QVERIFY(board_works());
+
+        // F1, then ファイル from the menu bar: the count-down pauses, and the board's
+        // own menu serves the pause, down to its reset.
+        QVERIFY(press_key(Qt::Key_F1));
+        QMenuBar* bar = t.w->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(t.w->menus().file->menuAction()).center());
+        QTRY_COMPARE(QApplication::activePopupWidget(), t.w->menus().file);
+        QCOMPARE(t.w->game_mode(), GameMode::Paused);
+        QVERIFY(press_key(Qt::Key_Escape));
+        QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+        QTest::mousePress(board, Qt::RightButton, {}, hole_centre(4));
+        QCOMPARE(QApplication::activePopupWidget(), sm);
+        choose(sm, t.w->menus().sm_reset);
+        QCOMPARE(t.w->game_mode(), GameMode::Ready);
+        QVERIFY(board_works());
+
+        // Resumed, the count-down takes the board away again until it is over.
+        QVERIFY(press_key(Qt::Key_F1));
+        t.w->menus().file->popup(t.w->mapToGlobal(QPoint(0, 0)));
+        choose(t.w->menus().file, t.w->menus().m_stop); // 再開
+        QCOMPARE(t.w->game_mode(), GameMode::Playing);
+        QVERIFY(!board->isEnabled());
+        t.h.clock.advance(1500);
+        QTRY_VERIFY(t.w->engine().running());
+        QVERIFY(board->isEnabled());
+    }
+
     void the_keypad_strikes_with_numlock_on_or_off_once_per_press()
     {
         Table t;

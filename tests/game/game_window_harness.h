@@ -57,6 +57,27 @@ inline QByteArray file_bytes(const QString& path)
 
 inline QString u(const char* s) { return QString::fromUtf8(s); }
 
+// The widget Qt gives a key press to now: the open menu, else the widget with the
+// focus, else the active window itself (a window without a focus widget takes its keys).
+inline QWidget* key_receiver()
+{
+    if (QWidget* popup = QApplication::activePopupWidget())
+        return popup;
+    if (QWidget* focus = QApplication::focusWidget())
+        return focus;
+    return QApplication::activeWindow();
+}
+
+// Presses and releases a key where Qt delivers it; false when nothing would take it.
+inline bool press_key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* to = key_receiver();
+    if (!to)
+        return false;
+    QTest::keyClick(to, key, modifiers);
+    return true;
+}
+
 // Makes round(Rnd * 8) choose `hole`; round(Rnd * 100) is then at least 50, above
 // the default yeti rate, so no yeti comes out.
 inline double at_hole(int hole) { return hole >= 4 ? hole / 8.0 : 0.5; }
@@ -77,6 +98,13 @@ struct Table {
         w->open_end();
         w->activateWindow();
         return QTest::qWaitForWindowActive(w);
+    }
+    // Lets go of the mouse buttons earlier tests left held, off every control, so
+    // that the pointer moves from here on with its buttons up.
+    void let_go()
+    {
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+            QTest::mouseRelease(w->windowHandle(), button, {}, QPoint(-10, -10));
     }
     // F1, then the count-down's one and a half seconds on the fake clock.
     bool start_with_f1()

@@ -4,13 +4,26 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QWindow>
 
-// Focuses the box with a click, selects what is there and types `text` over it.
+// Focuses the box with a click, selects what is there and types `text` over it,
+// the keys going where Qt sends them: to the widget that has the focus.
 inline void type_over(QLineEdit* box, const QString& text)
 {
     QTest::mouseClick(box, Qt::LeftButton);
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(box, text);
+    QWidget* focus = QApplication::focusWidget();
+    if (focus != box)
+        QFAIL("the click did not give the box the focus");
+    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(focus, text);
+}
+
+// A window just shown comes to the front as the window manager brings it, so that
+// it takes the keys from then on.
+inline bool activate(QWidget* window)
+{
+    window->windowHandle()->requestActivate();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
 inline void click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton, QPoint at = {})

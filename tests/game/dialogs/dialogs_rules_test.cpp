@@ -87,19 +87,22 @@ TEST(SettingsCheck, BoundsAreInclusive)
     EXPECT_EQ(check("-5", "300", "20").message, settings_rules::kMipoMessage);
 }
 
-TEST(SettingsCheck, TheRoundedValueIsCheckedHalvesToEven)
+TEST(SettingsCheck, TheTypedValueIsCheckedThenRoundedHalvesToEven)
 {
-    // 0.3 and 0.5 would be stored as 0: refused.
+    // 0.3 and 0.5 lie above 0 but would be stored as 0: refused.
     EXPECT_EQ(check("0.3", "300", "20").message, settings_rules::kMipoMessage);
-    EXPECT_EQ(check("0.5", "300", "20").message, settings_rules::kMipoMessage);
+    EXPECT_EQ(check("100", "0.5", "20").message, settings_rules::kMissMessage);
     EXPECT_EQ(check("1.5", "2.5", "20").settings.mipo_interval, 2);
     EXPECT_EQ(check("1.5", "2.5", "20").settings.hazure_interval, 2);
     EXPECT_EQ(check("100", "300", "0.4").settings.hazure_rate, 0);
-    EXPECT_EQ(check("100", "300", "100.5").settings.hazure_rate, 100);
-    EXPECT_EQ(check("100", "300", "100.6").message, settings_rules::kRateMessage);
-    EXPECT_EQ(check("32767.4", "300", "20").settings.mipo_interval, 32767);
-    EXPECT_EQ(check("32767.5", "300", "20").message, settings_rules::kMipoMessage);
-    EXPECT_EQ(check("100", "300", "-0.4").settings.hazure_rate, 0);
+    EXPECT_EQ(check("100", "300", "99.5").settings.hazure_rate, 100);
+    // Past the top before rounding: refused, however close.
+    EXPECT_EQ(check("32767.4", "300", "20").message, settings_rules::kMipoMessage);
+    EXPECT_EQ(check("100", "32767.01", "20").message, settings_rules::kMissMessage);
+    EXPECT_EQ(check("100", "300", "100.4").message, settings_rules::kRateMessage);
+    EXPECT_EQ(check("100", "300", "100.5").message, settings_rules::kRateMessage);
+    EXPECT_EQ(check("100", "300", "-0.4").message, settings_rules::kRateMessage);
+    EXPECT_EQ(check("32766.5", "300", "20").settings.mipo_interval, 32766);
 }
 
 TEST(SettingsCheck, OnlyPlainDecimalsAreNumbers)

@@ -18,13 +18,13 @@ class SettingsWindowTest : public QObject {
     {
         t.w->menus().m_set->trigger();
         SettingDialog* d = t.w->dialogs().setting;
-        return d && QTest::qWaitForWindowActive(d) ? d : nullptr;
+        return d && activate(d) ? d : nullptr;
     }
     [[nodiscard]] static SoubiDialog* open_soubi(Table& t)
     {
         t.w->menus().m_soubi->trigger();
         SoubiDialog* d = t.w->dialogs().soubi;
-        return d && QTest::qWaitForWindowActive(d) ? d : nullptr;
+        return d && activate(d) ? d : nullptr;
     }
     static QString config(Table& t) { return t.h.paths.app_dir + "config.csv"; }
 
@@ -59,10 +59,23 @@ private slots:
         click(c.ok_button);
         QCOMPARE(t.h.prompt.asked.last().text, settings_rules::kMissMessage);
 
+        // A fraction past the top is refused, though it would round into range; the
+        // messages keep their order.
+        type_over(c.set_miss, "32767.4");
+        click(c.ok_button);
+        QCOMPARE(t.h.prompt.asked.size(), 3);
+        QCOMPARE(t.h.prompt.asked.last().text, settings_rules::kMissMessage);
+        type_over(c.set_miss, "250.5");
+        type_over(c.yukisyutu, "100.4");
+        click(c.ok_button);
+        QCOMPARE(t.h.prompt.asked.last().text, settings_rules::kRateMessage);
+        QCOMPARE(file_bytes(config(t)), before);
+        QCOMPARE(t.w->data().settings, (GameSettings{100, 300, 20, 0}));
+
         // Return presses OK: 250.5 is stored as 250 (halves to even), and the game has them at once.
         type_over(c.set_miss, "250.5");
         type_over(c.yukisyutu, "100");
-        QTest::keyClick(c.yukisyutu, Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(!d->isVisible());
         QCOMPARE(file_bytes(config(t)), QByteArray::fromHex("9600fa00640000"));
         QCOMPARE(t.w->data().settings, (GameSettings{150, 250, 100, 0}));
@@ -73,7 +86,8 @@ private slots:
         click(c.default_button);
         QCOMPARE(c.set_mipo->text(), "100");
         QCOMPARE(c.set_miss->text(), "300");
-        QTest::keyClick(c.set_mipo, Qt::Key_Escape);
+        QTest::mouseClick(c.set_mipo, Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!d->isVisible());
         QCOMPARE(t.w->data().settings.mipo_interval, int16_t(150));
         QCOMPARE(open_settings(t), d);
@@ -86,22 +100,38 @@ private slots:
         click(c.ok_button);
         QVERIFY(!d->isVisible());
         QVERIFY(!QFile::exists(config(t)));
-        QCOMPARE(t.h.prompt.asked.size(), 2);
+        QCOMPARE(t.h.prompt.asked.size(), 4);
     }
 
-    void a_settings_file_that_cannot_be_written_changes_nothing()
+    void a_settings_file_that_cannot_be_written_changes_nothing_and_is_named()
     {
-        Table t;
-        QVERIFY(t.ready());
-        SettingDialog* d = open_settings(t);
-        QVERIFY(d);
-        QVERIFY(block_file(config(t)));
-        type_over(d->controls().set_mipo, "200");
-        click(d->controls().ok_button);
-        QCOMPARE(t.h.prompt.asked.size(), 1);
-        QVERIFY(t.h.prompt.asked[0].text.contains(config(t)));
-        QVERIFY(d->isVisible());
-        QCOMPARE(t.w->data().settings.mipo_interval, int16_t(100));
+        // In the program folder, or in the user's own folder when that one is in use.
+        for (const bool own_folder : {false, true}) {
+            QTemporaryDir user;
+            Table t;
+            if (own_folder)
+                t.h.paths.data_dir = user.path() + "/";
+            QVERIFY(t.ready());
+            const QString written = t.h.paths.data_dir + "config.csv";
+            SettingDialog* d = open_settings(t);
+            QVERIFY(d);
+            QVERIFY(block_file(written));
+            type_over(d->controls().set_mipo, "200");
+            click(d->controls().ok_button);
+            QCOMPARE(t.h.prompt.asked.size(), 1);
+            QVERIFY2(t.h.prompt.asked[0].text.contains(written), qPrintable(t.h.prompt.asked[0].text));
+            QVERIFY(d->isVisible());
+            QCOMPARE(t.w->data().settings.mipo_interval, int16_t(100));
+            click(d->controls().cancel_button);
+
+            SoubiDialog* s = open_soubi(t);
+            QVERIFY(s);
+            click(s->controls().pic[2]);
+            click(s->controls().soubi_ok);
+            QCOMPARE(t.h.prompt.asked.size(), 2);
+            QVERIFY2(t.h.prompt.asked[1].text.contains(written), qPrintable(t.h.prompt.asked[1].text));
+            QCOMPARE(t.w->data().settings.buki_no, uint8_t(0));
+        }
     }
 
     void initiarize_rewrites_the_table_after_asking()
@@ -177,6 +207,7 @@ private slots:
         QCOMPARE(t.h.prompt.asked.last().text, u("意味ナシ"));
         QCOMPARE(t.w->data().settings.buki_no, uint8_t(2));
 
+        QVERIFY(activate(t.w)); // back to the game window, which takes F1
         QVERIFY(t.start_with_f1());
         const auto raised = platform::load_cursor_file(t.h.paths.bmp_dir + "arutema1.cur");
         const auto striking = platform::load_cursor_file(t.h.paths.bmp_dir + "arutema2.cur");
@@ -240,6 +271,26 @@ private slots:
         click(d->controls().ok_button);
         QCOMPARE(w->data().settings.buki_no, uint8_t(0));
         QCOMPARE(file_bytes(config(t)), QByteArray::fromHex("64002c01140000"));
+        w->close();
+
+        // A number of no weapon is kept as stored, with the standard cursor, and the
+        // file stays as it is.
+        const QByteArray unknown = QByteArray::fromHex("64002c01140005");
+        QVERIFY(write_bytes(config(t), unknown));
+        GameApp third(t.h.services(), t.h.paths, PokanWindow::Options{});
+        third.show_logo();
+        t.h.clock.advance(1000);
+        third.logo()->poll();
+        w = third.main_window();
+        QVERIFY(w);
+        QCOMPARE(w->data().settings.buki_no, uint8_t(5));
+        QCOMPARE(file_bytes(config(t)), unknown);
+        w->open_end();
+        w->menus().start->trigger();
+        QCOMPARE(w->game_mode(), GameMode::Playing);
+        QCOMPARE(w->controls().board->cursor().shape(), Qt::ArrowCursor);
+        w->menus().m_soubi->trigger();
+        QVERIFY(w->dialogs().soubi->controls().sou_lab->text().endsWith(u("現在は5番です。")));
     }
 
     void the_dialogs_move_when_their_face_is_dragged()

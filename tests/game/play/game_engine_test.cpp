@@ -532,6 +532,7 @@ TEST(PauseAndResume, APausedCountDownIsHeldAndFinishedOnResume)
     ASSERT_EQ(g.fe.count_down, 1);
     g.engine.stop_act();
     EXPECT_FALSE(g.fe.count_down_timer);
+    EXPECT_TRUE(g.fe.board_enabled); // its menu serves the pause
     g.clock.advance(5000);
     g.engine.count_down_tick();
     EXPECT_FALSE(g.engine.running());
@@ -540,6 +541,7 @@ TEST(PauseAndResume, APausedCountDownIsHeldAndFinishedOnResume)
     g.engine.stop_act();
     EXPECT_TRUE(g.fe.count_down_timer);
     EXPECT_TRUE(g.engine.counting());
+    EXPECT_FALSE(g.fe.board_enabled);
     g.clock.advance(230);
     g.engine.count_down_tick();
     EXPECT_EQ(g.fe.count_down, 1); // GO comes 1000 ms into the count-down, pause left out
@@ -549,6 +551,27 @@ TEST(PauseAndResume, APausedCountDownIsHeldAndFinishedOnResume)
     g.count_down();
     EXPECT_TRUE(g.engine.running());
     EXPECT_EQ(g.fe.comment, u("かかってきなさい。"));
+}
+
+TEST(PauseAndResume, ASecondPauseBeforeTheNextPassBooksOnlyItself)
+{
+    Game g;
+    g.start();
+    g.play(3000);
+    const uint32_t last_pass = g.clock.now_ms();
+    const uint32_t start = g.engine.start_time();
+    const double gauge = g.fe.gauge_fraction;
+    g.engine.stop_act();
+    g.clock.advance(10000);
+    g.engine.stop_act();
+    g.clock.advance(10);
+    g.engine.stop_act(); // paused again before any pass
+    g.clock.advance(5000);
+    g.engine.stop_act();
+    EXPECT_EQ(g.engine.start_time(), start + (g.clock.now_ms() - last_pass));
+    g.clock.advance(30);
+    g.engine.pass();
+    EXPECT_NEAR(g.fe.gauge_fraction, gauge, 2.0 / 210);
 }
 
 TEST(PauseAndResume, PauseAndResumeDoNothingWithoutAGame)
@@ -562,22 +585,23 @@ TEST(PauseAndResume, PauseAndResumeDoNothingWithoutAGame)
 
 TEST(Reset, EveryPhaseGoesBackToTheReadyBoardWithoutAResult)
 {
-    enum Phase { CountingDown, Playing, Paused, Ready };
-    for (Phase phase : {CountingDown, Playing, Paused, Ready}) {
+    enum Phase { CountingDown, CountDownPaused, Playing, Paused, Ready };
+    for (Phase phase : {CountingDown, CountDownPaused, Playing, Paused, Ready}) {
         Game g;
         g.random.set_script({at_hole(4), kNoYeti});
         g.engine.mode_click(1);
         if (phase != Ready) {
             g.engine.begin();
-            if (phase != CountingDown) {
+            if (phase == Playing || phase == Paused) {
                 g.count_down();
                 g.play(3000);
             }
-            if (phase == Paused)
+            if (phase == Paused || phase == CountDownPaused)
                 g.engine.stop_act();
         }
         g.engine.reset_command();
         EXPECT_EQ(g.engine.game_mode(), GameMode::Ready) << phase;
+        EXPECT_TRUE(g.fe.board_enabled) << phase;
         EXPECT_FALSE(g.engine.running());
         EXPECT_FALSE(g.engine.counting());
         EXPECT_FALSE(g.fe.pass_timer);

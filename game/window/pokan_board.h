@@ -1,0 +1,57 @@
+#pragma once
+#include "game/data/sprite_set.h"
+#include "game/play/board_view.h"
+#include "platform/surface_widget.h"
+#include <QLabel>
+#include <QPoint>
+#include <array>
+
+// What a game is played on: the window's face with its empty holes, the board
+// back(0) over it, the time gauge, the statistic labels data(0..5), the comment
+// line coment, and the sprite pictures they are drawn with. It draws what the
+// engine asks for; the window around it decides what presses and keys mean.
+class PokanBoard final : public BoardView {
+public:
+    static constexpr int kClientWidth = 210;
+    static constexpr int kClientHeight = 360;
+    static constexpr QPoint kBoardPos{30, 112};
+    static constexpr int kBoardSize = 150;
+
+    // Builds the face and its controls as a child of `window`, which makes `form()`
+    // its central widget.
+    explicit PokanBoard(QWidget* window);
+
+    platform::SurfaceWidget* form() const { return form_; }
+    platform::SurfaceWidget* back() const { return back0_; }
+    platform::SurfaceWidget* gauge() const { return gauge_; }
+    QLabel* coment() const { return coment_; }
+    const std::array<QLabel*, 6>& data() const { return data_; }
+    SpriteSet& sprites() { return sprites_; }
+    const SpriteSet& sprites() const { return sprites_; }
+
+    // The face: blue at the top to cyan, then the nine empty holes under the board.
+    void paint_background();
+    void draw_empty_holes();
+
+    // BoardView
+    void restore_board() override;
+    void restore_hole(int hole) override;
+    void draw_sprite(int hole, int pic) override;
+    void draw_opaque(int hole, int pic) override;
+    void show_count_down(int digit) override;
+    void set_board_enabled(bool enabled) override;
+    void fill_gauge(double fraction, QRgb colour) override;
+    void set_label(int index, const QString& text) override;
+    void show_headings() override;
+    void set_comment(const QString& text) override;
+    void set_board_tip(const QString& text) override;
+
+private:
+    SpriteSet sprites_;
+    platform::SurfaceWidget* form_ = nullptr;
+    platform::SurfaceWidget* back0_ = nullptr;
+    std::array<platform::Surface, 2> back_work_; // back(1), back(2)
+    platform::SurfaceWidget* gauge_ = nullptr;
+    std::array<QLabel*, 6> data_{};
+    QLabel* coment_ = nullptr;
+};
