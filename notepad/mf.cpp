@@ -1,7 +1,7 @@
 #include "mf.h"
 #include "font_size_rule.h"
 #include "setting.h"
-#include "pick_list.h"
+#include "platform/pick_list.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -44,7 +44,7 @@ MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir
     read = button(face, "read", QStringLiteral("読み出し"), 144);
     save_cb = button(face, "save_cb", QStringLiteral("保存"), 216);
 
-    f_sizeCB = new PickList(face);
+    f_sizeCB = new platform::PickList(face);
     f_sizeCB->setObjectName(QStringLiteral("f_sizeCB"));
     f_sizeCB->setGeometry(0, 32, 57, 25);
 
@@ -81,7 +81,7 @@ MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir
     f_sizeCB->setEditText(QStringLiteral("10"));
     f_sizeCB->setToolTip(QStringLiteral("フォントのサイズ"));
     // A typed size applies nothing until it is picked from the list.
-    connect(f_sizeCB, &PickList::picked, this, [this] { f_sizeCB_Click(); });
+    connect(f_sizeCB, &platform::PickList::picked, this, [this] { f_sizeCB_Click(); });
 
     // The settings window sets the text area's colours from its file.
     setting_ = new Setting(memo, prompt, data_dir.isEmpty() ? app_dir : data_dir, this);

@@ -6,11 +6,13 @@
 #include <memory>
 
 class QAction;
-class PickList;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class Setting;
+namespace platform {
+class PickList;
+}
 
 // The notepad's main window: four buttons, the font-size list, the path box
 // and the text area, with the file menu and the information menu.
@@ -58,7 +60,7 @@ private:
     QPushButton* write = nullptr;
     QPushButton* read = nullptr;
     QPushButton* save_cb = nullptr;
-    PickList* f_sizeCB = nullptr;
+    platform::PickList* f_sizeCB = nullptr;
     QLineEdit* read_path = nullptr;
     QPlainTextEdit* memo = nullptr;
     Setting* setting_ = nullptr;
