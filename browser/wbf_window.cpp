@@ -269,6 +269,12 @@ bool WbfWindow::go(const QUrl& url, NavMode mode)
 {
     if (!url.isValid() || !address_rules::is_allowed(url))
         return false;
+    // A local file is looked at before the engine gets it: a FIFO would keep it
+    // waiting for ever, a missing file would show an empty page without a word.
+    if (const auto problem = address_rules::local_file_problem(url); problem != address_rules::LocalFileProblem::None) {
+        c_.status_panel->setText(browser_texts::local_file_problem_text(problem));
+        return false;
+    }
     if (mode == NavMode::Ordinary)
         history_.load_abandoned(); // a new ordinary load replaces whatever was pending
     page_->load(url);

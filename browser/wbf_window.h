@@ -82,7 +82,8 @@ private:
     void layout_browser();
     int px(int twips) const;
 
-    // Navigation. Each returns whether a load really started.
+    // Navigation. Each returns whether a load really started; a local file that
+    // cannot be shown is reported in the status panel instead.
     bool go(const QUrl& url, NavMode mode);
     bool go_text(const QString& text);
     // Back / Forward: the history's answer, if any, is shown and loaded.

@@ -21,6 +21,7 @@
 #include <QWebEngineView>
 #include <QtTest>
 #include <csignal>
+#include <sys/stat.h>
 #include <memory>
 #include <unistd.h>
 
@@ -341,6 +342,34 @@ private slots:
         QCOMPARE(started.count(), 0);
         QCOMPARE(b.title(), QString("ミポのおうち"));
         QCOMPARE(b.window->page()->renderProcessPid(), renderer);
+    }
+
+    void local_files_that_cannot_be_shown_are_reported()
+    {
+        const QString fifo = file("pipe.html");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        Browser b(app_dir());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        QSignalSpy started(b.window->page(), &QWebEnginePage::loadStarted);
+        // A FIFO is never opened: the window stays responsive and says why.
+        b.type(fifo);
+        QTRY_COMPARE(b.c.status_panel->text(), QString("ファイルを読み込めません。"));
+        b.type(file("gone.html"));
+        QTRY_COMPARE(b.c.status_panel->text(), QString("ファイルが見つかりません。"));
+        b.dialogs.answer(file("gone too.html"));
+        b.c.status_panel->clear();
+        b.c.m_fopen->trigger();
+        QCOMPARE(b.c.status_panel->text(), QString("ファイルが見つかりません。"));
+        // Only slashes: no address at all.
+        b.type("//");
+        QTest::qWait(500);
+        QCOMPARE(started.count(), 0);
+        QCOMPARE(b.last(), 1);
+        QCOMPARE(b.title(), QString("ミポのおうち"));
+        // A folder still opens.
+        b.type(dir->path());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 2, kLoadWait);
+        QCOMPARE(b.c.status_panel->text(), QString("ダウンロード完了"));
     }
 
     void typing_is_not_overwritten()
