@@ -1,5 +1,6 @@
 #include "address_rules.h"
 #include <QDir>
+#include <QFileInfo>
 
 namespace address_rules {
 
@@ -21,18 +22,45 @@ QString text_of_url(const QUrl& url)
     return url.isLocalFile() && !url.hasQuery() && !url.hasFragment() ? url.toLocalFile() : url.toString();
 }
 
+namespace {
+
+// The page a view-source address shows; any other address is its own.
+QUrl shown_url(const QUrl& url)
+{
+    if (url.scheme().compare(QLatin1String("view-source"), Qt::CaseInsensitive) != 0)
+        return url;
+    return QUrl(url.toString().mid(url.scheme().size() + 1));
+}
+
+} // namespace
+
 bool is_allowed(const QUrl& url)
 {
     const QString scheme = url.scheme().toLower();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("file"))
+    if (scheme == QLatin1String("file"))
+        return !url.toLocalFile().isEmpty();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
         return true;
     if (scheme == QLatin1String("about"))
         return url.path() == QLatin1String("blank");
     if (scheme == QLatin1String("view-source")) {
-        const QUrl inner(url.toString().mid(scheme.size() + 1));
+        const QUrl inner = shown_url(url);
         return inner.scheme().toLower() != QLatin1String("view-source") && is_allowed(inner);
     }
     return false;
+}
+
+LocalFileProblem local_file_problem(const QUrl& url)
+{
+    const QUrl shown = shown_url(url);
+    if (!shown.isLocalFile())
+        return LocalFileProblem::None;
+    const QFileInfo info(shown.toLocalFile()); // stat only, never open
+    if (!info.exists())
+        return LocalFileProblem::Missing;
+    if ((!info.isFile() && !info.isDir()) || !info.isReadable())
+        return LocalFileProblem::Unreadable;
+    return LocalFileProblem::None;
 }
 
 } // namespace address_rules

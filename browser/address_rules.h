@@ -20,7 +20,14 @@ QString text_of_url(const QUrl& url);
 
 // Only ordinary pages may be opened from the address box, the list, the history
 // and Open: http, https, file, about:blank and view-source of those. Script and
-// internal addresses (javascript:, chrome:, data: ...) are refused.
+// internal addresses (javascript:, chrome:, data: ...) are refused, and so is a
+// file address without a path ("//", "file://").
 bool is_allowed(const QUrl& url);
+
+// Why a local file address (or view-source of one) cannot be shown. Checked
+// without opening anything, so a FIFO or a device never holds anyone up: only a
+// readable regular file or folder is shown. Other addresses give None.
+enum class LocalFileProblem { None, Missing, Unreadable };
+LocalFileProblem local_file_problem(const QUrl& url);
 
 } // namespace address_rules

@@ -21,4 +21,17 @@ QByteArray saved_page_bytes(const QString& page_text)
     return platform::encode_cp932(page_text) + QByteArrayLiteral("\r\n");
 }
 
+QString local_file_problem_text(address_rules::LocalFileProblem problem)
+{
+    switch (problem) {
+    case address_rules::LocalFileProblem::Missing:
+        return QStringLiteral("ファイルが見つかりません。");
+    case address_rules::LocalFileProblem::Unreadable:
+        return QStringLiteral("ファイルを読み込めません。");
+    case address_rules::LocalFileProblem::None:
+        break;
+    }
+    return QString();
+}
+
 } // namespace browser_texts

@@ -1,4 +1,5 @@
 #pragma once
+#include "address_rules.h"
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -16,5 +17,8 @@ QString counter_text(int history_last, int history_pos);
 // What Save writes: the page's text in CP932 ("?" where CP932 has no character),
 // then CR LF.
 QByteArray saved_page_bytes(const QString& page_text);
+
+// The status panel's word for a local file that cannot be shown; empty for None.
+QString local_file_problem_text(address_rules::LocalFileProblem problem);
 
 } // namespace browser_texts

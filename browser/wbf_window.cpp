@@ -4,12 +4,12 @@
 #include "platform/atomic_file.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
+#include "platform/pick_list.h"
 #include "platform/prompt.h"
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -82,7 +82,6 @@ WbfWindow::~WbfWindow()
     // Closing moves focus about; nothing may navigate any more. The page must go
     // before its profile.
     c_.urlBox->disconnect(this);
-    c_.urlBox->lineEdit()->removeEventFilter(this);
     delete page_;
     page_ = nullptr;
 }
@@ -149,21 +148,18 @@ void WbfWindow::build_controls()
     c_.nettime->setObjectName("nettime");
     c_.nettime->setGeometry(px(2400), px(600), px(4815), px(495));
 
-    c_.urlBox = new QComboBox(face);
+    // The list is ours to fill: the box adds nothing typed. Only Enter and a pick
+    // from the list go anywhere; leaving the box (Tab, the drop-down, a click
+    // elsewhere) does not, whatever it holds.
+    auto* url_box = new platform::PickList(face);
+    c_.urlBox = url_box;
     c_.urlBox->setObjectName("urlBox");
-    c_.urlBox->setEditable(true);
-    c_.urlBox->setInsertPolicy(QComboBox::NoInsert); // the list is ours to fill
     c_.urlBox->setDuplicatesEnabled(true);
     c_.urlBox->setToolTip(QStringLiteral("URLを入力して下さい。"));
     c_.urlBox->setEditText(QStringLiteral("URL"));
     c_.urlBox->move(0, px(1200));
-    c_.urlBox->lineEdit()->installEventFilter(this);
-    // A pick from the list goes there. The combo box also reports "activated" when
-    // the box loses focus holding the text of some entry: that is no pick.
-    connect(c_.urlBox, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        if (!leaving_box_)
-            go_text(c_.urlBox->itemText(index));
-    });
+    connect(url_box, &platform::PickList::entered, this, &WbfWindow::urlBox_KeyDown);
+    connect(url_box, &platform::PickList::picked, this, &WbfWindow::urlBox_Click);
 
     c_.wb = new QWebEngineView(face);
     c_.wb->setObjectName("wb");
@@ -249,8 +245,11 @@ void WbfWindow::on_loading_changed(const QWebEngineLoadingInfo& info)
             recovering_ = false;
         history_.load_abandoned();
     } else if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
-        if (history_.load_completed(address_rules::text_of_url(page_->url())))
+        const QString address = address_rules::text_of_url(page_->url());
+        if (history_.load_completed(address))
             add_to_list(history_.current());
+        show_address(address); // the same address again gives no urlChanged
+
     } else {
         history_.load_abandoned();
     }
@@ -270,6 +269,12 @@ bool WbfWindow::go(const QUrl& url, NavMode mode)
 {
     if (!url.isValid() || !address_rules::is_allowed(url))
         return false;
+    // A local file is looked at before the engine gets it: a FIFO would keep it
+    // waiting for ever, a missing file would show an empty page without a word.
+    if (const auto problem = address_rules::local_file_problem(url); problem != address_rules::LocalFileProblem::None) {
+        c_.status_panel->setText(browser_texts::local_file_problem_text(problem));
+        return false;
+    }
     if (mode == NavMode::Ordinary)
         history_.load_abandoned(); // a new ordinary load replaces whatever was pending
     page_->load(url);
@@ -282,10 +287,21 @@ bool WbfWindow::go_text(const QString& text)
     return url && go(*url, NavMode::Ordinary);
 }
 
-void WbfWindow::urlBox_enter()
+void WbfWindow::go_box_text()
 {
     c_.urlBox->lineEdit()->setModified(false); // the next address shown replaces the typed one
     go_text(c_.urlBox->currentText());
+}
+
+void WbfWindow::urlBox_KeyDown()
+{
+    go_box_text();
+}
+
+void WbfWindow::urlBox_Click(int index)
+{
+    c_.urlBox->setEditText(c_.urlBox->itemText(index));
+    go_box_text();
 }
 
 void WbfWindow::show_address(const QString& text)
@@ -341,7 +357,7 @@ void WbfWindow::nextp_Click()
 void WbfWindow::display_Click()
 {
     history_.display(c_.urlBox->currentText());
-    urlBox_enter();
+    go_box_text();
 }
 
 void WbfWindow::stop_b_Click()
@@ -404,20 +420,6 @@ bool WbfWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (!c_.wb || !pictures_)
         return QMainWindow::eventFilter(watched, event); // still being built
-    if (watched == c_.urlBox->lineEdit() && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (!(key->modifiers() & Qt::ShiftModifier))
-                urlBox_enter();
-            return true; // the combo box itself never sees Enter
-        }
-        return false;
-    }
-    if (watched == c_.urlBox->lineEdit() && event->type() == QEvent::FocusOut) {
-        leaving_box_ = true;
-        QTimer::singleShot(0, this, [this] { leaving_box_ = false; });
-        return false;
-    }
     if (watched == face && event->type() == QEvent::MouseMove)
         ico();
     if (watched == face && event->type() == QEvent::Resize)

@@ -82,12 +82,16 @@ private:
     void layout_browser();
     int px(int twips) const;
 
-    // Navigation. Each returns whether a load really started.
+    // Navigation. Each returns whether a load really started; a local file that
+    // cannot be shown is reported in the status panel instead.
     bool go(const QUrl& url, NavMode mode);
     bool go_text(const QString& text);
     // Back / Forward: the history's answer, if any, is shown and loaded.
     void go_history(const std::optional<QString>& address, NavMode mode);
-    void urlBox_enter();
+    // The box's text goes: Enter in the box, a pick from its list, 表示.
+    void go_box_text();
+    void urlBox_KeyDown();
+    void urlBox_Click(int index);
     void show_address(const QString& text);
     void add_to_list(const QString& text);
     void update_buttons();
@@ -112,7 +116,6 @@ private:
     BrowserHistory history_;
     uint32_t start_ms = 0;
     bool stopped_by_user_ = false; // the load now ending was stopped with ×中止
-    bool leaving_box_ = false; // the address box is losing focus
     bool recovering_ = false; // the empty page after the renderer died is on its way
 
     QWidget* face = nullptr;

@@ -1,7 +1,7 @@
 #include "mf.h"
 #include "font_size_rule.h"
 #include "setting.h"
-#include "pick_list.h"
+#include "platform/pick_list.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextDocument>
 
 namespace {
 
@@ -44,7 +43,7 @@ MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir
     read = button(face, "read", QStringLiteral("読み出し"), 144);
     save_cb = button(face, "save_cb", QStringLiteral("保存"), 216);
 
-    f_sizeCB = new PickList(face);
+    f_sizeCB = new platform::PickList(face);
     f_sizeCB->setObjectName(QStringLiteral("f_sizeCB"));
     f_sizeCB->setGeometry(0, 32, 57, 25);
 
@@ -69,7 +68,8 @@ MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir
 
     if (!beep)
         beep = [] { QApplication::beep(); };
-    commands_ = std::make_unique<FileCommands>(*this, prompt, dialogs, app_dir, std::move(beep), version());
+    editor_ = std::make_unique<MemoEditor>(*memo, *read_path, [this](TextEncoding e) { show_encoding(e); });
+    commands_ = std::make_unique<FileCommands>(*editor_, prompt, dialogs, app_dir, std::move(beep), version());
     connect(open_f_cb, &QPushButton::clicked, this, [this] { commands_->open_with_dialog(); });
     connect(write, &QPushButton::clicked, this, [this] { commands_->overwrite_save(); });
     connect(read, &QPushButton::clicked, this, [this] { commands_->load_text_file(read_path->text()); });
@@ -81,7 +81,7 @@ MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir
     f_sizeCB->setEditText(QStringLiteral("10"));
     f_sizeCB->setToolTip(QStringLiteral("フォントのサイズ"));
     // A typed size applies nothing until it is picked from the list.
-    connect(f_sizeCB, &PickList::picked, this, [this] { f_sizeCB_Click(); });
+    connect(f_sizeCB, &platform::PickList::picked, this, [this] { f_sizeCB_Click(); });
 
     // The settings window sets the text area's colours from its file.
     setting_ = new Setting(memo, prompt, data_dir.isEmpty() ? app_dir : data_dir, this);
@@ -209,76 +209,9 @@ void MF::f_sizeCB_Click()
     memo->setFont(font);
 }
 
-QString MF::to_display(const QString& crlf_text)
-{
-    // A CR LF pair is a line of the text area; a lone LF stays inside its line.
-    QString out;
-    out.reserve(crlf_text.size());
-    const qsizetype n = crlf_text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = crlf_text[i];
-        if (c == QLatin1Char('\r')) {
-            if (i + 1 < n && crlf_text[i + 1] == QLatin1Char('\n'))
-                ++i;
-            out += QLatin1Char('\n');
-        } else if (c == QLatin1Char('\n')) {
-            out += QChar(QChar::LineSeparator);
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-QString MF::from_display(const QString& raw_text)
-{
-    QString out;
-    out.reserve(raw_text.size() + raw_text.size() / 16);
-    for (const QChar c : raw_text) {
-        if (c == QChar(QChar::ParagraphSeparator) || c == QLatin1Char('\n'))
-            out += QLatin1String("\r\n");
-        else if (c == QChar(QChar::LineSeparator))
-            out += QLatin1Char('\n');
-        else
-            out += c;
-    }
-    return out;
-}
-
-QString MF::text() const
-{
-    return from_display(memo->document()->toRawText());
-}
-
-void MF::set_text(const QString& text)
-{
-    memo->setPlainText(to_display(text));
-}
-
-QString MF::path() const
-{
-    return read_path->text();
-}
-
-void MF::set_path(const QString& path)
-{
-    read_path->setText(path);
-}
-
-bool MF::is_modified() const
-{
-    return memo->document()->isModified();
-}
-
-void MF::set_modified(bool modified)
-{
-    memo->document()->setModified(modified);
-}
-
-void MF::set_encoding(TextEncoding encoding)
+void MF::show_encoding(TextEncoding encoding)
 {
     // The classic caption for the classic encoding; a UTF-8 text says so at its end.
-    encoding_ = encoding;
     setWindowTitle(encoding == TextEncoding::Cp932 ? caption() : caption() + QStringLiteral(" [UTF-8]"));
 }
 

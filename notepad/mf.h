@@ -1,20 +1,23 @@
 #pragma once
-#include "editor_view.h"
 #include "file_commands.h"
+#include "memo_editor.h"
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
 class QAction;
-class PickList;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class Setting;
+namespace platform {
+class PickList;
+}
 
 // The notepad's main window: four buttons, the font-size list, the path box
-// and the text area, with the file menu and the information menu.
-class MF final : public QMainWindow, public EditorView {
+// and the text area, with the file menu and the information menu. The file
+// commands work on the text area and the path box through `editor()`.
+class MF final : public QMainWindow {
     Q_OBJECT
 public:
     // `data_dir`: where the settings file lives; empty for the program folder.
@@ -27,21 +30,8 @@ public:
 
     Setting* settings_window() const { return setting_; }
     FileCommands& commands() { return *commands_; }
+    MemoEditor& editor() { return *editor_; }
     QPlainTextEdit* memo_area() const { return memo; }
-
-    // EditorView
-    QString text() const override;
-    void set_text(const QString& text) override;
-    QString path() const override;
-    void set_path(const QString& path) override;
-    bool is_modified() const override;
-    void set_modified(bool modified) override;
-    TextEncoding encoding() const override { return encoding_; }
-    void set_encoding(TextEncoding encoding) override;
-
-    // Text in the edit control's form (CR LF) to and from the text area's.
-    static QString to_display(const QString& crlf_text);
-    static QString from_display(const QString& raw_text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,6 +41,7 @@ private:
     void layout_controls();
     void f_sizeCB_Click();
     void build_menu();
+    void show_encoding(TextEncoding encoding);
     static QIcon window_icon(const QString& app_dir);
 
     QWidget* face = nullptr;
@@ -58,10 +49,10 @@ private:
     QPushButton* write = nullptr;
     QPushButton* read = nullptr;
     QPushButton* save_cb = nullptr;
-    PickList* f_sizeCB = nullptr;
+    platform::PickList* f_sizeCB = nullptr;
     QLineEdit* read_path = nullptr;
     QPlainTextEdit* memo = nullptr;
     Setting* setting_ = nullptr;
+    std::unique_ptr<MemoEditor> editor_;
     std::unique_ptr<FileCommands> commands_;
-    TextEncoding encoding_ = TextEncoding::Cp932;
 };

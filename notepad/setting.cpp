@@ -1,6 +1,6 @@
 #include "setting.h"
-#include "pick_list.h"
 #include "platform/atomic_file.h"
+#include "platform/pick_list.h"
 #include "platform/prompt.h"
 #include <QComboBox>
 #include <QFileInfo>
@@ -103,19 +103,19 @@ Setting::Setting(QPlainTextEdit* memo, platform::Prompt& prompt, QString app_dir
     connect(initiarizeCom, &QPushButton::clicked, this,
             [this] { prompt_.inform(QStringLiteral("意味ナシ"), QStringLiteral("武器屋")); });
     // Only a pick applies a colour; a typed value waits for 保存 or OK.
-    for (PickList* list : {rCB, gCB, bCB})
-        connect(list, &PickList::picked, this, &Setting::apply_text_color);
-    for (PickList* list : {rbcCB, gbcCB, bbcCB})
-        connect(list, &PickList::picked, this, &Setting::apply_back_color);
+    for (platform::PickList* list : {rCB, gCB, bCB})
+        connect(list, &platform::PickList::picked, this, &Setting::apply_text_color);
+    for (platform::PickList* list : {rbcCB, gbcCB, bbcCB})
+        connect(list, &platform::PickList::picked, this, &Setting::apply_back_color);
 
     // The lists are filled before the stored values go in, so that filling
     // them does not overwrite the values shown.
     read_set();
 }
 
-PickList* Setting::color_list(const char* name, int left, int top)
+platform::PickList* Setting::color_list(const char* name, int left, int top)
 {
-    auto* list = new PickList(this);
+    auto* list = new platform::PickList(this);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(left, top, 49, 22);
     list->setMaxVisibleItems(16);

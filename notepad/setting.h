@@ -4,11 +4,11 @@
 #include <QWidget>
 
 class QComboBox;
-class PickList;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 namespace platform {
+class PickList;
 class Prompt;
 }
 
@@ -40,7 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    PickList* color_list(const char* name, int left, int top);
+    platform::PickList* color_list(const char* name, int left, int top);
     QWidget* swatch(const char* name, int top, const QString& tip);
     void show_color(QWidget* swatch, const QColor& color);
     void apply_color(QPalette::ColorRole role, const QColor& color, QWidget* swatch);
@@ -55,12 +55,12 @@ private:
     QLabel* help_lab = nullptr;
     QLabel* no = nullptr;
     QWidget* pic[2] = {nullptr, nullptr};
-    PickList* rCB = nullptr;
-    PickList* gCB = nullptr;
-    PickList* bCB = nullptr;
-    PickList* rbcCB = nullptr;
-    PickList* gbcCB = nullptr;
-    PickList* bbcCB = nullptr;
+    platform::PickList* rCB = nullptr;
+    platform::PickList* gCB = nullptr;
+    platform::PickList* bCB = nullptr;
+    platform::PickList* rbcCB = nullptr;
+    platform::PickList* gbcCB = nullptr;
+    platform::PickList* bbcCB = nullptr;
     QLabel* choice_no = nullptr;
     QPushButton* save_setting = nullptr;
     QPushButton* initiarizeCom = nullptr;

@@ -8,10 +8,13 @@ namespace {
 const QByteArray kBom("\xef\xbb\xbf");
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no
-// sequence cut off at the end.
-bool is_utf8(QByteArrayView bytes, bool* non_ascii)
+// sequence cut off at the end. `only_utf8` tells whether some sequence cannot be
+// read as CP932 text just as well: one of three or four bytes, or a pair whose
+// second byte is 0x80 or 0xA0 (after a half-width katakana byte, CP932 has no
+// character for those). A pair of half-width katakana (C2-DF, A1-BF) is both.
+bool is_utf8(QByteArrayView bytes, bool* only_utf8)
 {
-    *non_ascii = false;
+    *only_utf8 = false;
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n;) {
         const uchar b = uchar(bytes[i]);
@@ -19,7 +22,6 @@ bool is_utf8(QByteArrayView bytes, bool* non_ascii)
             ++i;
             continue;
         }
-        *non_ascii = true;
         int len;
         uchar lo = 0x80, hi = 0xbf; // allowed range of the second byte
         if (b >= 0xc2 && b <= 0xdf) {
@@ -46,6 +48,8 @@ bool is_utf8(QByteArrayView bytes, bool* non_ascii)
         for (int k = 2; k < len; ++k)
             if ((uchar(bytes[i + k]) & 0xc0) != 0x80)
                 return false;
+        if (len > 2 || uchar(bytes[i + 1]) == 0x80 || uchar(bytes[i + 1]) == 0xa0)
+            *only_utf8 = true;
         i += len;
     }
     return true;
@@ -57,8 +61,9 @@ TextEncoding TextFileRules::detect_encoding(const QByteArray& bytes)
 {
     if (bytes.startsWith(kBom))
         return TextEncoding::Utf8Bom;
-    bool non_ascii = false;
-    return is_utf8(bytes, &non_ascii) && non_ascii ? TextEncoding::Utf8 : TextEncoding::Cp932;
+    // A stored diary keeps its encoding: CP932 unless only UTF-8 explains the bytes.
+    bool only_utf8 = false;
+    return is_utf8(bytes, &only_utf8) && only_utf8 ? TextEncoding::Utf8 : TextEncoding::Cp932;
 }
 
 QString TextFileRules::encoding_name(TextEncoding encoding)

@@ -15,7 +15,9 @@ public:
     static constexpr int64_t kOpenLimit = 32000;
 
     // UTF-8 when the bytes start with a UTF-8 byte order mark, or are valid
-    // UTF-8 holding at least one non-ASCII character; CP932 otherwise.
+    // UTF-8 holding a sequence that only UTF-8 explains (three or four bytes, or
+    // a pair CP932 has no reading for); CP932 otherwise. Valid UTF-8 made only of
+    // pairs that are half-width katakana in CP932 ("ﾃｽ" is C3 BD) stays CP932.
     static TextEncoding detect_encoding(const QByteArray& bytes);
     static QString encoding_name(TextEncoding encoding);
 

@@ -93,7 +93,7 @@ BENCHMARK(BM_EncodeDiaryWithUnencodable)->Arg(0)->Arg(1)->Arg(100)->Unit(benchma
 void BM_SaveDiary(benchmark::State& state)
 {
     for (auto _ : state) {
-        fixture->window.set_path(fixture->dir.filePath("saved.txt"));
+        fixture->window.editor().set_path(fixture->dir.filePath("saved.txt"));
         fixture->prompt.answer(platform::Prompt::kYes);
         if (!fixture->window.commands().overwrite_save())
             state.SkipWithError("save failed");

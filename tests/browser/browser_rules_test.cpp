@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <sys/stat.h>
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -203,8 +204,27 @@ TEST(AddressRules, ScriptAndInternalAddressesAreRefused)
     const QString app_dir = QStringLiteral("/suite/");
     for (const char* text : {"javascript:alert(1)", "JavaScript:document.title='x'", "chrome://crash", "chrome://gpuclean",
                              "data:text/html,<script>1</script>", "about:config", "view-source:javascript:1",
-                             "view-source:view-source:http://a/", "ftp://example.com/", "blob:http://a/1"})
+                             "view-source:view-source:http://a/", "ftp://example.com/", "blob:http://a/1", "//",
+                             "file://", "view-source:file://"})
         EXPECT_EQ(address_rules::url_of_text(QString::fromUtf8(text), app_dir), std::nullopt) << text;
+}
+
+TEST(AddressRules, OnlyReadableFilesAndFoldersAreShown)
+{
+    using address_rules::LocalFileProblem;
+    using address_rules::local_file_problem;
+    QTemporaryDir dir;
+    put_file(dir.filePath("page.html"));
+    const QString fifo = dir.filePath("pipe");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(local_file_problem(QUrl::fromLocalFile(dir.filePath("page.html"))), LocalFileProblem::None);
+    EXPECT_EQ(local_file_problem(QUrl::fromLocalFile(dir.path())), LocalFileProblem::None);
+    EXPECT_EQ(local_file_problem(QUrl::fromLocalFile(dir.filePath("gone.html"))), LocalFileProblem::Missing);
+    EXPECT_EQ(local_file_problem(QUrl("view-source:" + QUrl::fromLocalFile(dir.filePath("gone.html")).toString())),
+              LocalFileProblem::Missing);
+    EXPECT_EQ(local_file_problem(QUrl::fromLocalFile(fifo)), LocalFileProblem::Unreadable);
+    EXPECT_EQ(local_file_problem(QUrl::fromLocalFile("/dev/null")), LocalFileProblem::Unreadable);
+    EXPECT_EQ(local_file_problem(QUrl("http://127.0.0.1/gone.html")), LocalFileProblem::None);
 }
 
 TEST(BrowserTexts, SecondsCountAcrossTheCounterWrapAndRoundHalvesToEven)

@@ -21,6 +21,7 @@
 #include <QWebEngineView>
 #include <QtTest>
 #include <csignal>
+#include <sys/stat.h>
 #include <memory>
 #include <unistd.h>
 
@@ -103,16 +104,35 @@ struct Browser {
     int last() const { return window->history().history_last(); }
     QString box() const { return c.urlBox->currentText(); }
 
-    // Types into the address box as a user does, then the given key.
+    // Puts the focus into the address box as a click there would; the keys then go
+    // to the widget Qt gives them to.
+    QWidget* focus_box()
+    {
+        // The window manager gives the window the focus back, also after a pop-up.
+        window->windowHandle()->requestActivate();
+        if (!QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); }))
+            return nullptr;
+        c.urlBox->setFocus(Qt::MouseFocusReason);
+        return QApplication::focusWidget();
+    }
+    // Replaces the address box's text as a user does, without pressing Enter.
+    QWidget* retype(const QString& text)
+    {
+        QWidget* keys = focus_box();
+        if (!keys)
+            return nullptr;
+        QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(keys, Qt::Key_Delete);
+        type_chars(keys, text);
+        return keys;
+    }
+    // Types into the address box, then the given key.
     void type(const QString& text, Qt::Key key = Qt::Key_Return, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
-        QLineEdit* edit = c.urlBox->lineEdit();
-        window->activateWindow();
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        type_chars(edit, text);
-        QTest::keyClick(edit, key, mods);
+        if (QWidget* keys = retype(text))
+            QTest::keyClick(keys, key, mods);
+        else
+            QFAIL("the address box does not get the focus");
     }
     QString page_text()
     {
@@ -209,7 +229,7 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(b.title(), QString("A"));
         QCOMPARE(b.c.urlBox->count(), 2); // the combo box added nothing of its own
-        QTest::keyClick(b.c.urlBox->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("C"), kLoadWait);
         QTRY_COMPARE(b.last(), 3);
         QCOMPARE(b.c.urlBox->itemText(0), c); // newest first
@@ -233,12 +253,81 @@ private slots:
 
         // A pick from the list goes there.
         QCOMPARE(b.c.urlBox->itemText(1), c);
-        b.c.urlBox->showPopup();
+        QTest::keyClick(b.focus_box(), Qt::Key_F4);
         QAbstractItemView* list = b.c.urlBox->view();
+        QTRY_VERIFY(list->isVisible());
         list->setCurrentIndex(b.c.urlBox->model()->index(1, 0));
-        QTest::keyClick(list, Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("C"), kLoadWait);
         QTRY_COMPARE(b.last(), 5);
+        QCOMPARE(b.box(), c);
+
+        // A typed name is shown as the page's whole address once it is there.
+        b.type("c.html");
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 6, kLoadWait);
+        QTRY_COMPARE(b.box(), c);
+    }
+
+    void only_enter_and_a_pick_leave_for_a_page_of_the_list()
+    {
+        const QString a = local_page("a.html", "<title>A</title>");
+        const QString bb = local_page("b.html", "<title>B</title>");
+        const QString c = local_page("c.html", "<title>C</title><a href='b.html' style='display:block;height:400px'>b</a>");
+        Browser b(app_dir());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        for (const QString& page : {a, bb, c}) {
+            const int before = b.last();
+            b.type(page);
+            QTRY_COMPARE_WITH_TIMEOUT(b.last(), before + 1, kLoadWait);
+        }
+        QTest::mouseClick(b.c.lastp, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("B"), kLoadWait);
+        QTest::mouseClick(b.c.lastp, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("A"), kLoadWait);
+        QTRY_VERIFY(b.c.nextp->isEnabled());
+        QCOMPARE(b.box(), a);
+        QSignalSpy started(b.window->page(), &QWebEnginePage::loadStarted);
+        auto stayed = [&](const char* what) {
+            QTest::qWait(400);
+            QVERIFY2(started.isEmpty(), what);
+            QCOMPARE(b.last(), 4);
+            QCOMPARE(b.window->history().history_pos(), 2);
+            QVERIFY2(b.c.nextp->isEnabled(), what);
+        };
+
+        // Tab out of the box while it shows an address of the list.
+        QWidget* keys = b.focus_box();
+        QVERIFY(keys);
+        QTest::keyClick(keys, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != keys);
+        stayed("Tab");
+        // Typed an address of the list, then opened the drop-down and closed it again.
+        keys = b.retype(bb);
+        QVERIFY(keys);
+        QTest::keyClick(keys, Qt::Key_F4);
+        QTRY_VERIFY(b.c.urlBox->view()->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!b.c.urlBox->view()->isVisible());
+        stayed("the drop-down");
+        // Typed an address of the list, then clicked into the page.
+        QVERIFY(b.retype(c));
+        QTest::mouseClick(b.c.wb->focusProxy(), Qt::LeftButton, {}, QPoint(300, 5));
+        QTRY_VERIFY(QApplication::focusWidget() != b.c.urlBox);
+        stayed("a click into the page");
+        // Shift, Ctrl or Alt with Enter go nowhere either.
+        keys = b.retype(c);
+        for (const Qt::KeyboardModifier mod : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier})
+            QTest::keyClick(keys, Qt::Key_Return, mod);
+        stayed("Enter with a modifier");
+
+        // Enter goes there as a new page; the box then follows the pages again.
+        QTest::keyClick(keys, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("C"), kLoadWait);
+        QTRY_COMPARE(b.last(), 3);
+        QVERIFY(!b.c.nextp->isEnabled());
+        QTest::mouseClick(b.c.wb->focusProxy(), Qt::LeftButton, {}, QPoint(20, 10));
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("B"), kLoadWait);
+        QTRY_COMPARE(b.box(), bb);
     }
 
     void empty_and_refused_addresses_do_nothing()
@@ -255,14 +344,42 @@ private slots:
         QCOMPARE(b.window->page()->renderProcessPid(), renderer);
     }
 
+    void local_files_that_cannot_be_shown_are_reported()
+    {
+        const QString fifo = file("pipe.html");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        Browser b(app_dir());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        QSignalSpy started(b.window->page(), &QWebEnginePage::loadStarted);
+        // A FIFO is never opened: the window stays responsive and says why.
+        b.type(fifo);
+        QTRY_COMPARE(b.c.status_panel->text(), QString("ファイルを読み込めません。"));
+        b.type(file("gone.html"));
+        QTRY_COMPARE(b.c.status_panel->text(), QString("ファイルが見つかりません。"));
+        b.dialogs.answer(file("gone too.html"));
+        b.c.status_panel->clear();
+        b.c.m_fopen->trigger();
+        QCOMPARE(b.c.status_panel->text(), QString("ファイルが見つかりません。"));
+        // Only slashes: no address at all.
+        b.type("//");
+        QTest::qWait(500);
+        QCOMPARE(started.count(), 0);
+        QCOMPARE(b.last(), 1);
+        QCOMPARE(b.title(), QString("ミポのおうち"));
+        // A folder still opens.
+        b.type(dir->path());
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 2, kLoadWait);
+        QCOMPARE(b.c.status_panel->text(), QString("ダウンロード完了"));
+    }
+
     void typing_is_not_overwritten()
     {
         const QString a = local_page("a.html", "<title>A</title>");
         Browser b(app_dir());
-        QLineEdit* edit = b.c.urlBox->lineEdit();
         // Typed while the start page is still loading: the load does not replace it.
-        edit->setFocus();
-        type_chars(edit, "typing");
+        QWidget* keys = b.focus_box();
+        QVERIFY(keys);
+        type_chars(keys, "typing");
         QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
         QVERIFY(b.box().endsWith("typing"));
         // A page the user did not type (the update history) records its own address.

@@ -1,6 +1,7 @@
 #include "file_commands.h"
 #include "platform/fakes/scripted_file_dialogs.h"
 #include "platform/fakes/scripted_prompt.h"
+#include "platform/text_codec.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -270,6 +271,24 @@ TEST_F(FileCommandsTest, Utf8FilesComeBackInUtf8AndEveryOtherInCp932)
     ASSERT_TRUE(cmd.load_text_file(file("c.txt")));
     EXPECT_EQ(view.text_, QString::fromUtf8("日記\r\n"));
     EXPECT_EQ(view.encoding_, TextEncoding::Cp932);
+
+    // CP932 whose bytes happen to be valid UTF-8 (ﾃｽ, "OK ﾊｲ") keeps its bytes, and
+    // what is typed into it is saved in CP932 too.
+    for (const QByteArray& katakana : {QByteArray::fromHex("c3bd0d0a"), QByteArray::fromHex("4f4b20cab2")}) {
+        const QByteArray lines = katakana.endsWith("\r\n") ? katakana : katakana + "\r\n";
+        put(file("k.txt"), katakana);
+        view.path_ = file("k.txt");
+        ASSERT_TRUE(cmd.load_text_file(view.path_));
+        EXPECT_EQ(view.encoding_, TextEncoding::Cp932);
+        EXPECT_EQ(view.text_, platform::decode_cp932(lines));
+        prompt.answer(Prompt::kYes);
+        ASSERT_TRUE(cmd.overwrite_save());
+        EXPECT_EQ(bytes_of(view.path_), lines + "\r\n"); // the one CR LF every save adds
+        view.text_ += QString::fromUtf8("日記");
+        prompt.answer(Prompt::kYes);
+        ASSERT_TRUE(cmd.overwrite_save());
+        EXPECT_EQ(bytes_of(view.path_), lines + QByteArray::fromHex("93fa8b4c") + "\r\n");
+    }
 
     // The size limit is the file's bytes: 10700 characters of 3 bytes each do not open.
     put(file("long.txt"), QString(10700, QChar(0x3042)).toUtf8());

@@ -30,7 +30,7 @@ TEST(TextFileRules, ReadsAndWritesCp932)
     EXPECT_EQ(TextFileRules::encode_file(QString()), QByteArray("\r\n"));
 }
 
-TEST(TextFileRules, Utf8IsTakenOnlyWhenItIsUtf8WithSomethingBeyondAscii)
+TEST(TextFileRules, Utf8IsTakenOnlyWhenOnlyUtf8ExplainsTheBytes)
 {
     using E = TextEncoding;
     EXPECT_EQ(TextFileRules::detect_encoding(QString::fromUtf8("日記 ～ 😀").toUtf8()), E::Utf8);
@@ -42,7 +42,12 @@ TEST(TextFileRules, Utf8IsTakenOnlyWhenItIsUtf8WithSomethingBeyondAscii)
     // Not UTF-8: overlong, a surrogate, beyond U+10FFFF, cut off, a stray continuation.
     for (const char* hex : {"c0af", "e08080", "eda080", "f4908080", "e381", "80", "f880808080"})
         EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Cp932) << hex;
-    for (const char* hex : {"c2a2", "e0a080", "ed9fbf", "f0908080", "f48fbfbf", "efbfbd"})
+    // Valid UTF-8 that is just as well half-width katakana in CP932 stays CP932:
+    // ﾂ｢, ﾃｽ, "OK ﾊｲ", ﾃｽﾄ.
+    for (const char* hex : {"c2a2", "c3bd", "4f4b20cab2", "c3bdc4"})
+        EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Cp932) << hex;
+    // Three and four bytes, or a second byte CP932 has no character for (à, À).
+    for (const char* hex : {"e0a080", "ed9fbf", "f0908080", "f48fbfbf", "efbfbd", "c3a0", "636166c380"})
         EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Utf8) << hex;
 }
 

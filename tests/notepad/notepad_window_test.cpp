@@ -174,13 +174,13 @@ private slots:
         n.dialogs.answer(file("diary.txt"));
         n.click("open_f_cb");
         QCOMPARE(n.find<QLineEdit>("read_path")->text(), file("diary.txt"));
-        QCOMPARE(n.window->text(), QString::fromUtf8("日記\r\nx\ny\r\n"));
+        QCOMPARE(n.window->editor().text(), QString::fromUtf8("日記\r\nx\ny\r\n"));
         QCOMPARE(n.window->memo_area()->document()->blockCount(), 3); // the lone LF does not split a line
 
         auto* memo = n.window->memo_area();
         memo->moveCursor(QTextCursor::End);
         QTest::keyClicks(memo, "ok");
-        QVERIFY(n.window->is_modified());
+        QVERIFY(n.window->editor().is_modified());
         n.prompt.answer(Prompt::kYes);
         n.click("write");
         QCOMPARE(n.prompt.asked.last().text, QString("ファイルを上書きしますか？"));
@@ -190,7 +190,7 @@ private slots:
         put(file("other.txt"), "other");
         n.find<QLineEdit>("read_path")->setText(file("other.txt"));
         n.click("read");
-        QCOMPARE(n.window->text(), QString("other\r\n"));
+        QCOMPARE(n.window->editor().text(), QString("other\r\n"));
     }
 
     void save_as_and_new_through_the_menu()
@@ -206,7 +206,7 @@ private slots:
         n.prompt.answer(Prompt::kNo);
         n.menu("m_new");
         QCOMPARE(n.prompt.asked.last().text, QString("現在作業中のファイルを上書しますか？"));
-        QCOMPARE(n.window->text(), QString());
+        QCOMPARE(n.window->editor().text(), QString());
         QCOMPARE(n.find<QLineEdit>("read_path")->text(), QString());
         QCOMPARE(bytes_of(file("new.txt")), QByteArray("hello\r\n"));
     }
@@ -218,7 +218,7 @@ private slots:
         QTest::keyClicks(n.window->memo_area(), "mine");
         n.dialogs.answer(file("big.txt"));
         n.menu("m_fopen");
-        QCOMPARE(n.window->text(), QString("mine"));
+        QCOMPARE(n.window->editor().text(), QString("mine"));
         QCOMPARE(n.prompt.asked.last().text, QString("ファイルが大きすぎます。32KBまで対応。"));
     }
 
@@ -227,7 +227,7 @@ private slots:
         put(file("更新履歴mlz.txt"), QByteArray::fromHex("8d589056979a97f0"));
         Notepad n(app_dir());
         n.menu("m_rireki");
-        QCOMPARE(n.window->text(), QString::fromUtf8("更新履歴\r\n"));
+        QCOMPARE(n.window->editor().text(), QString::fromUtf8("更新履歴\r\n"));
         QCOMPARE(n.find<QLineEdit>("read_path")->text(), QString());
         n.menu("m_info");
         QVERIFY(n.prompt.asked.last().text.startsWith("メモルー 2k\r\nReleace Version :1.0.4\r\n"));
@@ -339,14 +339,14 @@ private slots:
             }
             QCOMPARE(n.prompt.asked.size(), asked + 1);
             QCOMPARE(n.prompt.asked.last().text, QString("ファイルの読み出しエラーです｡"));
-            QCOMPARE(n.window->text(), QString("mine"));
+            QCOMPARE(n.window->editor().text(), QString("mine"));
         }
         n.dialogs.answer(file("pipe"));
         {
             FifoUnblocker unblock(fifo);
             n.click("open_f_cb");
         }
-        QCOMPARE(n.window->text(), QString("mine"));
+        QCOMPARE(n.window->editor().text(), QString("mine"));
     }
 
     void file_commands_have_their_usual_keys()
@@ -376,7 +376,7 @@ private slots:
         n.prompt.answer(Prompt::kNo);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(n.prompt.asked.last().text, QString("現在作業中のファイルを上書しますか？"));
-        QCOMPARE(n.window->text(), QString());
+        QCOMPARE(n.window->editor().text(), QString());
     }
 
     void utf8_diaries_open_and_save_as_utf8()
@@ -386,7 +386,7 @@ private slots:
         Notepad n(app_dir());
         n.dialogs.answer(file("u.txt"));
         n.click("open_f_cb");
-        QCOMPARE(n.window->text(), QString::fromUtf8("日記\r\n晴れ\nのち雨\r\n"));
+        QCOMPARE(n.window->editor().text(), QString::fromUtf8("日記\r\n晴れ\nのち雨\r\n"));
         QVERIFY(n.window->windowTitle().endsWith("[UTF-8]"));
         n.prompt.answer(Prompt::kYes);
         n.click("write");
@@ -414,7 +414,7 @@ private slots:
         n.click("write");
         QVERIFY(n.prompt.asked.last().text.contains(QString::fromUtf8("😀")));
         QCOMPARE(bytes_of(file("e.txt")), QByteArray("old"));
-        QVERIFY(n.window->is_modified());
+        QVERIFY(n.window->editor().is_modified());
     }
 
     void layout_follows_the_window_and_never_goes_negative()

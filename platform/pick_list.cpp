@@ -2,6 +2,8 @@
 #include <QKeyEvent>
 #include <QScopedValueRollback>
 
+namespace platform {
+
 PickList::PickList(QWidget* parent) : QComboBox(parent)
 {
     setEditable(true);
@@ -15,9 +17,13 @@ PickList::PickList(QWidget* parent) : QComboBox(parent)
 void PickList::keyPressEvent(QKeyEvent* event)
 {
     // With the list open the keys go to the list, not here: Return there is a pick.
-    const bool ends_typing = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const QScopedValueRollback guard(typing_ends_, typing_ends_ || ends_typing);
-    QComboBox::keyPressEvent(event);
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    {
+        const QScopedValueRollback guard(typing_ends_, typing_ends_ || enter);
+        QComboBox::keyPressEvent(event);
+    }
+    if (enter && !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)))
+        emit entered();
 }
 
 void PickList::focusOutEvent(QFocusEvent* event)
@@ -25,3 +31,5 @@ void PickList::focusOutEvent(QFocusEvent* event)
     const QScopedValueRollback guard(typing_ends_, true);
     QComboBox::focusOutEvent(event);
 }
+
+} // namespace platform
