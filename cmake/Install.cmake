@@ -30,6 +30,23 @@ install(DIRECTORY ${SUITE_DIR}/ DESTINATION ${SUITE_INSTALL_DIR}
 get_property(suite_programs GLOBAL PROPERTY SUITE_PROGRAMS)
 install(TARGETS ${suite_programs} RUNTIME DESTINATION ${SUITE_INSTALL_DIR})
 
+# Run by `cmake --install`: writes a staged menu entry with the prefix's bin/ filled in straight
+# into share/applications. Nothing is written into the build tree, which a root install would
+# leave unwritable for the next build.
+install(CODE [[
+  function(suite_install_entry staged name)
+    get_filename_component(SUITE_BINDIR "${CMAKE_INSTALL_PREFIX}/bin" ABSOLUTE)
+    file(READ "${staged}" entry)
+    string(CONFIGURE "${entry}" entry)
+    set(file "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/share/applications/${name}")
+    message(STATUS "Installing: ${file}")
+    file(WRITE "${file}" "${entry}")
+    file(CHMOD "${file}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${file}")
+    set(CMAKE_INSTALL_MANIFEST_FILES "${CMAKE_INSTALL_MANIFEST_FILES}" PARENT_SCOPE)
+  endfunction()
+]])
+
 # suite_desktop_program(<target> LAUNCHER <name> ID <desktop id without prefix> ICON <assetgen icon>
 #   NAME <en> NAME_JA <ja> GENERIC <en> GENERIC_JA <ja> COMMENT <en> COMMENT_JA <ja>
 #   KEYWORDS <a|b> KEYWORDS_JA <a|b> CATEGORIES <A|B>)
@@ -62,11 +79,7 @@ function(suite_desktop_program target)
   # not; the path is only known once `cmake --install` is given its prefix.
   set(staged ${SUITE_DESKTOP_STAGE}/${ENTRY_ID}.desktop.in)
   configure_file(${SUITE_DESKTOP_SOURCE}/entry.desktop.in ${staged} @ONLY)
-  install(CODE "
-    get_filename_component(SUITE_BINDIR \"\${CMAKE_INSTALL_PREFIX}/bin\" ABSOLUTE)
-    configure_file(\"${staged}\" \"${SUITE_DESKTOP_STAGE}/installed/${ENTRY_ID}.desktop\")
-    file(INSTALL \"${SUITE_DESKTOP_STAGE}/installed/${ENTRY_ID}.desktop\"
-         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\")")
+  install(CODE "suite_install_entry(\"${staged}\" ${ENTRY_ID}.desktop)")
 
   set(suite_icon_pairs ${suite_icon_pairs} ${E_ICON}:${ENTRY_ID} PARENT_SCOPE)
 endfunction()
@@ -140,3 +153,32 @@ if(TARGET mpkx_v1081dx7)
                  ${SUITE_DESKTOP_STAGE}/${SUITE_APP_ID_PREFIX}.MipoPokan.metainfo.xml @ONLY)
   install(FILES ${SUITE_DESKTOP_STAGE}/${SUITE_APP_ID_PREFIX}.MipoPokan.metainfo.xml DESTINATION share/metainfo)
 endif()
+
+# Last of all, the prefix keeps its own list of what was installed into it, for
+# scripts/uninstall.sh <prefix>: paths relative to the prefix, this list the last line, added to
+# what an earlier install there listed. (The build tree's install_manifest.txt names only the
+# latest install from that tree, whatever its prefix; a package has dpkg's list instead.)
+set(suite_list_code [[
+  set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+  set(list_file "${root}/@SUITE_INSTALL_DIR@/install_manifest.txt")
+  set(listed)
+  if(EXISTS "${list_file}")
+    file(READ "${list_file}" listed)
+    string(STRIP "${listed}" listed)
+    string(REPLACE "\n" ";" listed "${listed}")
+  endif()
+  foreach(file IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+    file(RELATIVE_PATH relative "${root}" "${file}")
+    list(APPEND listed "${relative}")
+  endforeach()
+  list(REMOVE_ITEM listed "@SUITE_INSTALL_DIR@/install_manifest.txt")
+  list(REMOVE_DUPLICATES listed)
+  list(APPEND listed "@SUITE_INSTALL_DIR@/install_manifest.txt")
+  list(JOIN listed "\n" text)
+  message(STATUS "Installing: ${list_file}")
+  file(WRITE "${list_file}" "${text}\n")
+  file(CHMOD "${list_file}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${list_file}")
+]])
+string(CONFIGURE "${suite_list_code}" suite_list_code @ONLY)
+install(CODE "${suite_list_code}" COMPONENT prefix_manifest)

@@ -2,30 +2,60 @@
 # Installs the build tree into a throw-away prefix and looks at it as a desktop does: the program
 # folder whole, the launchers, the menu entries and icons where the desktop looks for them, the
 # entries valid, and the installed programs starting from their launchers.
-#   install_test.sh <build dir> <program folder of the build>
+# Then a second install beside it and the first one's uninstall, which must take exactly its own files.
+#   install_test.sh <build dir> <program folder of the build> <source dir>
 set -uo pipefail
 build=$1
 suite=$2
+source=$3
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/mipo-install.XXXXXX")
 pids=()
+# The user's own install lists its files in the build tree's manifests; ours must not replace them
+# (nor fail on them when a root install left them unwritable): they are kept aside meanwhile.
+aside=$prefix.manifests
+mkdir -p "$aside"
+for m in "$build"/install_manifest*.txt; do
+    [ -e "$m" ] && mv "$m" "$aside/"
+done
 cleanup()
 {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
     chattr -i "$prefix/lib/mipo-suite" 2>/dev/null
-    rm -rf "$prefix"
+    rm -f "$build"/install_manifest*.txt
+    mv "$aside"/* "$build/" 2>/dev/null
+    rm -rf "$prefix" "$aside"
 }
 trap cleanup EXIT
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-if ! cmake --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1; then
-    cat "$prefix.log" >&2
-    rm -f "$prefix.log"
+# install_into <prefix>: cmake --install, its output shown only when it fails.
+install_into()
+{
+    if ! cmake --install "$build" --prefix "$1" >"$1.log" 2>&1; then
+        cat "$1.log" >&2
+        rm -f "$1.log"
+        return 1
+    fi
+    rm -f "$1.log"
+}
+
+# The install writes nothing into the build tree (a root install would leave it unwritable for the
+# next build) but CMake's own manifest.
+stamp=$prefix/.stamp
+touch "$stamp"
+sleep 1
+if ! install_into "$prefix"; then
     echo "FAIL: cmake --install" >&2
     exit 1
 fi
-rm -f "$prefix.log"
+written=$(find "$build" \( -path "$build/test-home" -o -path "$build/Testing" -o -path "$build/suite" \
+    -o -path "$build/tests" -o -path "$build/tests-bin" \) -prune -o -type f -newer "$stamp" ! -name 'install_manifest*.txt' -print)
+[ -z "$written" ] || fail "the install wrote into the build tree: $written"
+rm -f "$stamp"
+# Installing again over it, as after a rebuild, keeps one list of the prefix's files.
+install_into "$prefix" || fail "cmake --install again into the same prefix"
 
 app=$prefix/lib/mipo-suite
 apps=$prefix/share/applications
@@ -160,6 +190,26 @@ for i in "${!pids[@]}"; do
     fi
 done
 pids=()
+
+# --- a second install elsewhere, then the first one's uninstall: it removes every file it installed
+# there and nothing of the other prefix; what the players wrote in the program folder stays.
+second=$prefix/second
+if install_into "$second"; then
+    chattr -i "$app" 2>/dev/null
+    if bash "$source/scripts/uninstall.sh" "$prefix" >"$logs/uninstall" 2>&1; then
+        left=$(cd "$prefix" && find . -path ./second -prune -o -path ./home -prune -o -path ./logs -prune -o -type f -print |
+            grep -v -E '/(score\.ini|config\.csv|mlz_config\.ini)$')
+        [ -z "$left" ] || fail "the uninstall left installed files: $left"
+        [ -z "$closed" ] && [ ! -f "$app/config.csv" ] && fail "the player's config.csv went with the uninstall"
+        [ -x "$second/lib/mipo-suite/mpkx_v1081dx7" ] && [ -x "$second/bin/mipo-pokan" ] &&
+            [ -f "$second/share/applications/$id.MipoPokan.desktop" ] || fail "the uninstall took files of another prefix"
+    else
+        fail "scripts/uninstall.sh $prefix:"
+        sed 's/^/    /' "$logs/uninstall" >&2
+    fi
+else
+    fail "cmake --install into a second prefix"
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures failures" >&2
