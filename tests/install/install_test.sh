@@ -2,7 +2,8 @@
 # Installs the build tree into a throw-away prefix and looks at it as a desktop does: the program
 # folder whole, the launchers, the menu entries and icons where the desktop looks for them, the
 # entries valid, and the installed programs starting from their launchers.
-# Then a second install beside it and the first one's uninstall, which must take exactly its own files.
+# Then a second install beside it and the first one's uninstall, which must take exactly its own files;
+# last the Debian package, its contents and the game started from it.
 #   install_test.sh <build dir> <program folder of the build> <source dir>
 set -uo pipefail
 build=$1
@@ -211,8 +212,94 @@ else
     fail "cmake --install into a second prefix"
 fi
 
+# --- the Debian package (cmake/Package.cmake): what it holds and needs, lintian's verdict when
+# lintian is there, and the game started from the unpacked package, keeping its files per user.
+package_test()
+{
+    local dir=$prefix/package
+    if ! cpack --config "$build/CPackConfig.cmake" -B "$dir" >"$logs/cpack" 2>&1; then
+        fail "cpack:"
+        sed 's/^/    /' "$logs/cpack" >&2
+        return
+    fi
+    local deb
+    deb=$(echo "$dir"/mipo-suite_*.deb)
+    [ -f "$deb" ] || { fail "cpack made no mipo-suite_*.deb"; return; }
+    local listing paths
+    listing=$(dpkg-deb -c "$deb")
+    paths=$(awk '{ print $6 }' <<<"$listing")
+    local programs=(mpkx_v1081dx7 mpkx_v1080dx7 memolu_v1001 クルリト1 zorvik_home yomino02)
+    [ -e "$suite/brovu_v1000" ] && programs+=(brovu_v1000)
+    local expected=(usr/share/doc/mipo-suite/copyright usr/share/doc/mipo-suite/changelog.gz
+        usr/lib/mipo-suite/keep-data-per-user usr/lib/mipo-suite/bmp/mipo31.bmp usr/lib/mipo-suite/wav/q1.wav
+        "usr/share/metainfo/$id.MipoPokan.metainfo.xml" "usr/share/icons/hicolor/48x48/apps/$id.MipoPokan.png")
+    for p in "${programs[@]}"; do expected+=("usr/lib/mipo-suite/$p"); done
+    for l in "${launchers[@]}"; do expected+=("usr/games/$l"); done
+    for e in "${entries[@]}"; do expected+=("usr/share/applications/$id.$e.desktop"); done
+    for p in "${expected[@]}"; do
+        grep -q -x -F "./$p" <<<"$paths" || fail "the package lacks /$p"
+    done
+    local stray
+    stray=$(grep -v -E '^\./(usr/.*)?$' <<<"$paths")
+    [ -z "$stray" ] || fail "the package installs outside /usr: $stray"
+    stray=$(grep -E '/(install_manifest\.txt|score\.ini|config\.csv|mlz_config\.ini)$' <<<"$paths")
+    [ -z "$stray" ] || fail "the package holds files of a build tree or a player: $stray"
+    stray=$(awk '$1 !~ /^l/ && substr($1, 9, 1) == "w" { print $6 }' <<<"$listing")
+    [ -z "$stray" ] || fail "the package has files writable for everyone: $stray"
+    stray=$(awk '$2 != "root/root" { print $6 }' <<<"$listing")
+    [ -z "$stray" ] || fail "the package has files not owned by root: $stray"
+    local depends
+    depends=$(dpkg-deb -f "$deb" Depends)
+    for d in libqt6widgets6 libsdl2-mixer-2.0-0 libc6 fonts-ipafont-gothic qt6-translations-l10n; do
+        grep -q -E "(^|, )$d( |,|$)" <<<"$depends" || fail "the package does not depend on $d: $depends"
+    done
+
+    if command -v lintian >/dev/null; then
+        lintian --fail-on error "$deb" >"$logs/lintian" 2>&1 || { fail "lintian:"; sed 's/^/    /' "$logs/lintian" >&2; }
+    else
+        echo "SKIP: lintian is not installed, the package is not checked by it (apt-get install lintian)"
+    fi
+
+    local root=$dir/root
+    dpkg-deb -x "$deb" "$root" || { fail "dpkg-deb -x"; return; }
+    local leaked
+    leaked=$(grep -r -l -a -F -e "$build" -e "$source" "$root")
+    [ -z "$leaked" ] || fail "the package names the build's own paths: $leaked"
+    grep -q -x "Exec=/usr/games/mipo-pokan" "$root/usr/share/applications/$id.MipoPokan.desktop" ||
+        fail "the game's entry does not start /usr/games/mipo-pokan"
+
+    # Unpacked where root may write: the mark keeps the game's files in the player's folder.
+    local player=$dir/player pid status
+    mkdir -p "$player"
+    XDG_DATA_HOME=$player "$root/usr/games/mipo-pokan" >"$logs/package-game" 2>&1 &
+    pid=$!
+    pids+=("$pid")
+    for _ in $(seq 1 100); do
+        [ -f "$player/mipo-suite/config.csv" ] && break
+        sleep 0.1
+    done
+    [ -f "$player/mipo-suite/config.csv" ] || fail "the packaged game wrote no config.csv to the player's folder"
+    [ ! -e "$root/usr/lib/mipo-suite/config.csv" ] || fail "the packaged game wrote into its program folder"
+    if kill -0 "$pid" 2>/dev/null; then
+        kill "$pid"
+        wait "$pid"
+        status=$?
+        [ "$status" -eq 143 ] || [ "$status" -eq 0 ] || fail "the packaged game ended with $status when stopped"
+    else
+        wait "$pid"
+        fail "the packaged game ended by itself with $?:"
+        sed 's/^/    /' "$logs/package-game" >&2
+    fi
+    pids=()
+}
+if command -v cpack >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
+    package_test
+else
+    echo "SKIP: the Debian package: cpack or dpkg-shlibdeps (dpkg-dev) is missing"
+fi
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures failures" >&2
     exit 1
 fi
-echo "installed into a temporary prefix: ${#launchers[@]} launchers, ${#entries[@]} entries, all started"
+echo "installed into a temporary prefix: ${#launchers[@]} launchers, ${#entries[@]} entries, all started; uninstalled"
