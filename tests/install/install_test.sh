@@ -112,6 +112,8 @@ for e in "${entries[@]}"; do
     for key in 'Name' 'Name\[ja\]' 'Comment' 'Comment\[ja\]' 'Categories'; do
         grep -q "^$key=." "$desktop" || fail "$e: no $key"
     done
+    # The desktop matches a window to its entry by the window's class, which is the entry's id.
+    grep -q -x -F "StartupWMClass=$id.$e" "$desktop" || fail "$e: StartupWMClass is not $id.$e"
     exec_path=$(sed -n 's/^Exec=//p' "$desktop")
     case $exec_path in
     "$prefix/bin/"*) [ -x "$exec_path" ] || fail "$e: Exec $exec_path is not an installed launcher" ;;
@@ -154,12 +156,36 @@ fi
 logs=$prefix/logs
 mkdir -p "$logs"
 started=()
+# start <name> <program>: runs it from / with its output in $logs/<name>.
+start()
+{
+    (cd / && exec "$2") >"$logs/$1" 2>&1 &
+    pids+=($!)
+    started+=("$1")
+}
+# stop_started: every program started must still run; it is stopped and must end as stopped.
+stop_started()
+{
+    local i status
+    for i in "${!pids[@]}"; do
+        if kill -0 "${pids[$i]}" 2>/dev/null; then
+            kill "${pids[$i]}"
+            wait "${pids[$i]}"
+            status=$?
+            [ "$status" -eq 143 ] || [ "$status" -eq 0 ] || fail "${started[$i]} ended with $status when stopped"
+        else
+            wait "${pids[$i]}"
+            fail "${started[$i]} ended by itself with $? before it was stopped:"
+            sed 's/^/    /' "$logs/${started[$i]}" >&2
+        fi
+    done
+    pids=()
+    started=()
+}
 for l in "${launchers[@]}"; do
     path=$prefix/bin/$l
     [ "$l" = mipo-pokan ] && path=$prefix/home/bin/mipo-pokan
-    (cd / && exec "$path") >"$logs/$l" 2>&1 &
-    pids+=($!)
-    started+=("$l")
+    start "$l" "$path"
 done
 # The game is up once it has read and written its settings: beside the program while the folder
 # is writable, else in the player's own data folder. A folder made immutable (which stops root
@@ -178,19 +204,7 @@ else
         fail "the installed game wrote no config.csv within 10 seconds"
 fi
 sleep 2
-for i in "${!pids[@]}"; do
-    if kill -0 "${pids[$i]}" 2>/dev/null; then
-        kill "${pids[$i]}"
-        wait "${pids[$i]}"
-        status=$?
-        [ "$status" -eq 143 ] || [ "$status" -eq 0 ] || fail "${started[$i]} ended with $status when stopped"
-    else
-        wait "${pids[$i]}"
-        fail "${started[$i]} ended by itself with $? before it was stopped:"
-        sed 's/^/    /' "$logs/${started[$i]}" >&2
-    fi
-done
-pids=()
+stop_started
 
 # --- a second install elsewhere, then the first one's uninstall: it removes every file it installed
 # there and nothing of the other prefix; what the players wrote in the program folder stays.
@@ -269,28 +283,16 @@ package_test()
         fail "the game's entry does not start /usr/games/mipo-pokan"
 
     # Unpacked where root may write: the mark keeps the game's files in the player's folder.
-    local player=$dir/player pid status
+    local player=$dir/player
     mkdir -p "$player"
-    XDG_DATA_HOME=$player "$root/usr/games/mipo-pokan" >"$logs/package-game" 2>&1 &
-    pid=$!
-    pids+=("$pid")
+    XDG_DATA_HOME=$player start "the packaged game" "$root/usr/games/mipo-pokan"
     for _ in $(seq 1 100); do
         [ -f "$player/mipo-suite/config.csv" ] && break
         sleep 0.1
     done
     [ -f "$player/mipo-suite/config.csv" ] || fail "the packaged game wrote no config.csv to the player's folder"
     [ ! -e "$root/usr/lib/mipo-suite/config.csv" ] || fail "the packaged game wrote into its program folder"
-    if kill -0 "$pid" 2>/dev/null; then
-        kill "$pid"
-        wait "$pid"
-        status=$?
-        [ "$status" -eq 143 ] || [ "$status" -eq 0 ] || fail "the packaged game ended with $status when stopped"
-    else
-        wait "$pid"
-        fail "the packaged game ended by itself with $?:"
-        sed 's/^/    /' "$logs/package-game" >&2
-    fi
-    pids=()
+    stop_started
 }
 if command -v cpack >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     package_test
