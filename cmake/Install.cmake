@@ -6,7 +6,10 @@
 #   P/share/applications/<id>.desktop  menu entries, in English and Japanese
 #   P/share/icons/hicolor/NxN/apps/    the programs' icons, drawn by assetgen
 #   P/share/metainfo/                  the game's AppStream description
+#   P/share/doc/mipo-suite/copyright
+#   P/lib/mipo-suite/install_manifest.txt  what this prefix received, for scripts/uninstall.sh
 #
+# The Debian package (Package.cmake) holds the same with the launchers in games/ instead.
 # Include after every program's folder, so that the programs' targets exist.
 
 set(SUITE_INSTALL_NAME mipo-suite)
@@ -33,7 +36,7 @@ install(TARGETS ${suite_programs} RUNTIME DESTINATION ${SUITE_INSTALL_DIR})
 # suite_desktop_program(<target> LAUNCHER <name> ID <desktop id without prefix> ICON <assetgen icon>
 #   NAME <en> NAME_JA <ja> GENERIC <en> GENERIC_JA <ja> COMMENT <en> COMMENT_JA <ja>
 #   KEYWORDS <a|b> KEYWORDS_JA <a|b> CATEGORIES <A|B>)
-# A launcher in bin/, a menu entry and the icons for one program. Lists are separated by "|".
+# A launcher in bin/ (games/ in the Debian package), a menu entry and the icons for one program. Lists are separated by "|".
 # Leaves out a program this build tree does not have (the browser without Qt WebEngine).
 set(suite_icon_pairs)
 function(suite_desktop_program target)
@@ -55,18 +58,22 @@ function(suite_desktop_program target)
     set(ENTRY_${field} "${value};")
   endforeach()
 
-  configure_file(${SUITE_DESKTOP_SOURCE}/launcher.sh.in ${SUITE_DESKTOP_STAGE}/bin/${LAUNCHER_NAME} @ONLY)
-  install(PROGRAMS ${SUITE_DESKTOP_STAGE}/bin/${LAUNCHER_NAME} DESTINATION bin)
-
   # The entry names its launcher by absolute path, so it works from any prefix, on PATH or
   # not; the path is only known once `cmake --install` is given its prefix.
+  set(launcher ${SUITE_DESKTOP_STAGE}/bin/${LAUNCHER_NAME})
   set(staged ${SUITE_DESKTOP_STAGE}/${ENTRY_ID}.desktop.in)
+  configure_file(${SUITE_DESKTOP_SOURCE}/launcher.sh.in ${launcher} @ONLY)
   configure_file(${SUITE_DESKTOP_SOURCE}/entry.desktop.in ${staged} @ONLY)
-  install(CODE "
-    get_filename_component(SUITE_BINDIR \"\${CMAKE_INSTALL_PREFIX}/bin\" ABSOLUTE)
-    configure_file(\"${staged}\" \"${SUITE_DESKTOP_STAGE}/installed/${ENTRY_ID}.desktop\")
-    file(INSTALL \"${SUITE_DESKTOP_STAGE}/installed/${ENTRY_ID}.desktop\"
-         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/share/applications\")")
+  set(entry_code "
+    set(ENTRY_STAGED \"${staged}\")
+    set(ENTRY_FILE ${ENTRY_ID}.desktop)
+    include(\"${SUITE_DESKTOP_SOURCE}/install_entry.cmake\")")
+  # A plain install puts the launchers in bin/; the Debian package (Package.cmake), in games/,
+  # where Debian keeps the games.
+  install(PROGRAMS ${launcher} DESTINATION bin COMPONENT launchers)
+  install(CODE "set(LAUNCHER_DIR bin) ${entry_code}" COMPONENT launchers)
+  install(PROGRAMS ${launcher} DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
+  install(CODE "set(LAUNCHER_DIR games) ${entry_code}" COMPONENT debian EXCLUDE_FROM_ALL)
 
   set(suite_icon_pairs ${suite_icon_pairs} ${E_ICON}:${ENTRY_ID} PARENT_SCOPE)
 endfunction()
@@ -140,3 +147,34 @@ if(TARGET mpkx_v1081dx7)
                  ${SUITE_DESKTOP_STAGE}/${SUITE_APP_ID_PREFIX}.MipoPokan.metainfo.xml @ONLY)
   install(FILES ${SUITE_DESKTOP_STAGE}/${SUITE_APP_ID_PREFIX}.MipoPokan.metainfo.xml DESTINATION share/metainfo)
 endif()
+
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/package/copyright DESTINATION share/doc/${SUITE_INSTALL_NAME})
+
+# Last of all, the prefix keeps its own list of what was installed into it, for
+# scripts/uninstall.sh <prefix>: paths relative to the prefix, this list the last line, added to
+# what an earlier install there listed. (The build tree's install_manifest.txt names only the
+# latest install from that tree, whatever its prefix; a package has dpkg's list instead.)
+set(suite_list_code [[
+  set(root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+  set(list_file "${root}/@SUITE_INSTALL_DIR@/install_manifest.txt")
+  set(listed)
+  if(EXISTS "${list_file}")
+    file(READ "${list_file}" listed)
+    string(STRIP "${listed}" listed)
+    string(REPLACE "\n" ";" listed "${listed}")
+  endif()
+  foreach(file IN LISTS CMAKE_INSTALL_MANIFEST_FILES)
+    file(RELATIVE_PATH relative "${root}" "${file}")
+    list(APPEND listed "${relative}")
+  endforeach()
+  list(REMOVE_ITEM listed "@SUITE_INSTALL_DIR@/install_manifest.txt")
+  list(REMOVE_DUPLICATES listed)
+  list(APPEND listed "@SUITE_INSTALL_DIR@/install_manifest.txt")
+  list(JOIN listed "\n" text)
+  message(STATUS "Installing: ${list_file}")
+  file(WRITE "${list_file}" "${text}\n")
+  file(CHMOD "${list_file}" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${list_file}")
+]])
+string(CONFIGURE "${suite_list_code}" suite_list_code @ONLY)
+install(CODE "${suite_list_code}" COMPONENT prefix_manifest)

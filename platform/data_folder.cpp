@@ -23,7 +23,7 @@ QString data_folder(const QString& program_folder, const QStringList& shipped_fi
     QString own = program_folder;
     if (!own.endsWith(QLatin1Char('/')))
         own += QLatin1Char('/');
-    if (folder_is_writable(own))
+    if (!QFile::exists(own + kPerUserDataMark) && folder_is_writable(own))
         return own;
     const QString user = user_data_folder();
     QDir().mkpath(user);

@@ -1,7 +1,12 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/; the ready program folder is build/suite/.
+# Configures and builds into build/; the ready program folder is build/suite/.
+#   bash scripts/build.sh             everything: the programs, every test and benchmark
+#   bash scripts/build.sh all         the programs and what they need, nothing more
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/setup.sh"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null
-cmake --build "$root/build" -j"$(nproc)"
+if [ $# -eq 0 ]; then
+  set -- all suite_tests
+fi
+cmake --build "$root/build" -j"$(nproc)" --target "$@"

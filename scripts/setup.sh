@@ -10,7 +10,7 @@ packages=(
   libsdl2-mixer-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdg-utils
+  xvfb xauth xdg-utils qt6-wayland dpkg-dev
   libxcb1-dev libxtst-dev desktop-file-utils appstream
 )
 

@@ -47,6 +47,23 @@ private slots:
         QVERIFY(QDir(program.path()).entryList(QDir::Files | QDir::Hidden).isEmpty()); // the probe leaves nothing
     }
 
+    void a_program_folder_marked_for_per_user_data_is_never_written_even_when_it_could_be()
+    {
+        // A packaged suite under /usr: root may write there, yet its files belong in the home.
+        QTemporaryDir program;
+        write(program.path() + "/" + platform::kPerUserDataMark, "");
+        write(program.path() + "/score.ini", "shipped table");
+        const QString user = platform::user_data_folder();
+        QVERIFY(user.startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
+        QDir(user).removeRecursively();
+
+        QCOMPARE(platform::data_folder(program.path(), {"score.ini"}), user);
+        QFile score(user + "score.ini");
+        QVERIFY(score.open(QIODevice::ReadOnly));
+        QCOMPARE(score.readAll(), QByteArray("shipped table"));
+        QCOMPARE(QDir(program.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
     void a_closed_program_folder_sends_the_files_to_the_users_folder_seeded_once()
     {
         QTemporaryDir program;
