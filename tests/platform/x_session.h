@@ -26,8 +26,9 @@ public:
     // Waits until a mapped top-level window titled `title` is on screen.
     bool wait_for_window(const QString& title, int timeout_ms = 10000);
     bool window_shown(const QString& title);
-    // Presses and releases a key (an X keysym such as XK_Return), as the keyboard does.
-    void press_key(unsigned long keysym);
+    // Presses and releases a key (an X keysym such as XK_Return), as the keyboard does,
+    // while holding `modifier` (such as XK_Control_L) when one is given.
+    void press_key(unsigned long keysym, unsigned long modifier = 0);
 
 private:
     QProcess server_;
