@@ -28,10 +28,9 @@ raw="${RECORDING:-$tmp/game.raw}"
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 if [ -n "${3:-}" ]; then
-  # The whole game at the end of the recording: its 23 s with a second before.
-  total=$(awk '/s recorded/ {print $(NF-1)}' "$tmp/report")
-  start=$(awk '/events/ { split($3, a, "@"); print a[2] - 1 }' "$tmp/report")
+  # The whole game at the end of the recording: F1 with a second before it, 24 s in all.
+  start=$(grep -o 'F1@[0-9.]*' "$tmp/report" | tail -1 | awk -F@ '{ print $2 - 1 }')
   sox -t raw -r 44100 -e signed -b 16 -c 2 "$raw" -n trim "$start" 24 remix - rate 8k \
     spectrogram -x 1200 -y 257 -z 80 -t "the game's sounds on the server: a whole game, F1 then a strike every 0.45 s" -o "$3"
-  echo "picture: $3 (from ${start} s of ${total} s)"
+  echo "picture: $3 (from ${start} s into the recording)"
 fi
