@@ -8,6 +8,7 @@
 //
 // Usage: bench_game_sound <program folder> <recording.raw> [buffer frames] [strikes a series]
 #include "game/core/game_app.h"
+#include "bench/summary.h"
 #include "tests/game/fake_desktop.h"
 #include "tests/game/game_folder.h"
 #include "platform/fakes/scripted_prompt.h"
@@ -260,17 +261,6 @@ private:
     Display* x_;
 };
 
-struct Summary {
-    double p50 = 0, p99 = 0, max = 0;
-};
-Summary summarise(std::vector<double> v)
-{
-    if (v.empty())
-        return {};
-    std::sort(v.begin(), v.end());
-    auto at = [&](double q) { return v[std::min(v.size() - 1, static_cast<size_t>(q * v.size()))]; };
-    return {at(0.5), at(0.99), v.back()};
-}
 
 // What the recording holds after one event: the sounds that start there (after at least
 // 30 ms of silence), the first one's delay, its length, and runs of zeros inside it.

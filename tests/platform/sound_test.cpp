@@ -1,10 +1,10 @@
 #include "platform/sound.h"
 #include <QCoreApplication>
 #include <QDataStream>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <atomic>
 #include <csignal>
@@ -68,12 +68,9 @@ struct Tap {
 
 void wait_ms(int ms)
 {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::msleep(2);
-    }
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 } // namespace
