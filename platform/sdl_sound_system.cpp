@@ -1,6 +1,6 @@
 #include "sound.h"
+#include "sdl_audio_device.h"
 #include <QFile>
-#include <SDL.h>
 #include <SDL_mixer.h>
 #include <map>
 
@@ -10,49 +10,80 @@ namespace {
 // Where a buffer stands; DirectSound-like semantics on top of a mixer channel.
 enum class BufferState { AtStart, Playing, Paused, Ended };
 
-class SdlChannels {
+int length_ms(const Mix_Chunk* chunk)
+{
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    if (!Mix_QuerySpec(&rate, &format, &channels) || rate <= 0)
+        return 0;
+    const int frame_bytes = SDL_AUDIO_BITSIZE(format) / 8 * channels;
+    return static_cast<int>(static_cast<long long>(chunk->alen) * 1000 / (static_cast<long long>(rate) * frame_bytes));
+}
+
+// A sound file converted for the device; loaded when the device is there, at the latest
+// when the sound first plays on it. A file that cannot be read is tried once.
+class LoadedSound {
 public:
-    int take() { Mix_AllocateChannels(next_ + 1); return next_++; }
+    LoadedSound() = default;
+    explicit LoadedSound(QString path) : path_(std::move(path)) {}
+    LoadedSound(const LoadedSound&) = delete;
+    LoadedSound& operator=(const LoadedSound&) = delete;
+    ~LoadedSound()
+    {
+        if (chunk_)
+            Mix_FreeChunk(chunk_);
+    }
+
+    // Needs the device open.
+    Mix_Chunk* get()
+    {
+        if (!chunk_ && !tried_) {
+            tried_ = true;
+            chunk_ = Mix_LoadWAV(QFile::encodeName(path_).constData());
+        }
+        return chunk_;
+    }
 
 private:
-    int next_ = 0;
+    QString path_;
+    Mix_Chunk* chunk_ = nullptr;
+    bool tried_ = false;
 };
 
 class SdlSoundBuffer final : public SoundBuffer {
 public:
-    SdlSoundBuffer(Mix_Chunk* chunk, int channel) : chunk_(chunk), channel_(channel) {}
+    SdlSoundBuffer(SdlAudioDevice& device, const QString& path) : device_(device), sound_(path), channel_(device.take_channel())
+    {
+        if (device_.wake())
+            sound_.get();
+    }
     ~SdlSoundBuffer() override
     {
-        if (chunk_) {
+        if (live())
             Mix_HaltChannel(channel_);
-            Mix_FreeChunk(chunk_);
-        }
     }
 
     void play() override
     {
-        if (!chunk_)
-            return;
         refresh();
-        switch (state_) {
-        case BufferState::AtStart:
-            if (Mix_PlayChannel(channel_, chunk_, 0) >= 0)
-                state_ = BufferState::Playing;
-            break;
-        case BufferState::Paused:
+        if (state_ == BufferState::Playing || state_ == BufferState::Ended || !device_.wake())
+            return;
+        Mix_Chunk* chunk = sound_.get();
+        if (!chunk)
+            return;
+        if (state_ == BufferState::Paused) {
             Mix_Resume(channel_);
-            state_ = BufferState::Playing;
-            break;
-        case BufferState::Playing:
-        case BufferState::Ended:
-            break;
+        } else if (Mix_PlayChannel(channel_, chunk, 0) < 0) {
+            return;
+        } else {
+            session_ = device_.session();
         }
+        state_ = BufferState::Playing;
+        device_.sounding(length_ms(chunk));
     }
 
     void stop() override
     {
-        if (!chunk_)
-            return;
         refresh();
         if (state_ == BufferState::Playing) {
             Mix_Pause(channel_);
@@ -62,9 +93,8 @@ public:
 
     void rewind() override
     {
-        if (!chunk_)
-            return;
-        Mix_HaltChannel(channel_);
+        if (live())
+            Mix_HaltChannel(channel_);
         state_ = BufferState::AtStart;
     }
 
@@ -75,14 +105,24 @@ public:
     }
 
 private:
+    // The channel still holds this buffer's sound: the device has stayed open since it started.
+    bool live() const
+    {
+        return (state_ == BufferState::Playing || state_ == BufferState::Paused) && session_ == device_.session();
+    }
+
     void refresh()
     {
-        if (state_ == BufferState::Playing && !Mix_Playing(channel_))
+        if ((state_ == BufferState::Playing || state_ == BufferState::Paused) && !live())
+            state_ = BufferState::Ended;
+        else if (state_ == BufferState::Playing && !Mix_Playing(channel_))
             state_ = BufferState::Ended;
     }
 
-    Mix_Chunk* chunk_;
+    SdlAudioDevice& device_;
+    LoadedSound sound_;
     int channel_;
+    int session_ = -1;
     BufferState state_ = BufferState::AtStart;
 };
 
@@ -96,93 +136,62 @@ public:
 
 class SdlSimplePlayer final : public SimplePlayer {
 public:
-    explicit SdlSimplePlayer(int channel) : channel_(channel) {}
+    explicit SdlSimplePlayer(SdlAudioDevice& device) : device_(device), channel_(device.take_channel()) {}
     ~SdlSimplePlayer() override
     {
-        Mix_HaltChannel(channel_);
-        for (auto& [path, chunk] : cache_)
-            if (chunk)
-                Mix_FreeChunk(chunk);
+        if (device_.is_open())
+            Mix_HaltChannel(channel_);
     }
 
     void play(const QString& path) override
     {
+        if (!device_.wake())
+            return;
         Mix_HaltChannel(channel_);
         Mix_Chunk* chunk = load(path);
-        if (chunk)
-            Mix_PlayChannel(channel_, chunk, 0);
+        if (chunk && Mix_PlayChannel(channel_, chunk, 0) >= 0)
+            device_.sounding(length_ms(chunk));
     }
 
 private:
     Mix_Chunk* load(const QString& path)
     {
         auto it = cache_.find(path);
-        if (it != cache_.end())
-            return it->second;
-        Mix_Chunk* chunk = QFile::exists(path) ? Mix_LoadWAV(QFile::encodeName(path).constData()) : nullptr;
-        cache_.emplace(path, chunk);
-        return chunk;
+        if (it == cache_.end())
+            it = cache_.try_emplace(path, QFile::exists(path) ? path : QString()).first;
+        return it->second.get();
     }
 
+    SdlAudioDevice& device_;
     int channel_;
-    std::map<QString, Mix_Chunk*> cache_;
-};
-
-class SilentPlayer final : public SimplePlayer {
-public:
-    void play(const QString&) override {}
+    std::map<QString, LoadedSound> cache_;
 };
 
 class SdlSoundSystem final : public SoundSystem {
 public:
-    SdlSoundSystem()
-    {
-        // SDL would otherwise take SIGINT and SIGTERM for itself, and a program that
-        // never reads SDL's events would no longer end when asked to.
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            return;
-        sdl_up_ = true;
-        if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0)
-            return;
-        open_ = true;
-        player_ = std::make_unique<SdlSimplePlayer>(channels_.take());
-    }
-    ~SdlSoundSystem() override
-    {
-        player_.reset();
-        if (open_)
-            Mix_CloseAudio();
-        if (sdl_up_)
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    }
+    explicit SdlSoundSystem(SdlSoundOptions options) : device_(std::move(options)), player_(device_) {}
 
     std::unique_ptr<SoundBuffer> make_buffer(const QString& path) override
     {
-        if (!open_ || !QFile::exists(path))
+        if (!QFile::exists(path))
             return std::make_unique<SilentBuffer>();
-        Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(path).constData());
-        if (!chunk)
-            return std::make_unique<SilentBuffer>();
-        return std::make_unique<SdlSoundBuffer>(chunk, channels_.take());
+        return std::make_unique<SdlSoundBuffer>(device_, path);
     }
 
-    SimplePlayer& simple_player() override { return player_ ? *player_ : silent_; }
-    bool has_device() const override { return open_; }
+    SimplePlayer& simple_player() override { return player_; }
+    bool has_device() const override { return device_.ready(); }
+    void reconnect() override { device_.reconnect(); }
 
 private:
-    bool sdl_up_ = false;
-    bool open_ = false;
-    SdlChannels channels_;
-    std::unique_ptr<SimplePlayer> player_;
-    SilentPlayer silent_;
+    SdlAudioDevice device_;
+    SdlSimplePlayer player_;
 };
 
 } // namespace
 
-std::unique_ptr<SoundSystem> make_sdl_sound_system()
+std::unique_ptr<SoundSystem> make_sdl_sound_system(SdlSoundOptions options)
 {
-    return std::make_unique<SdlSoundSystem>();
+    return std::make_unique<SdlSoundSystem>(std::move(options));
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 #include <QString>
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace platform {
@@ -30,9 +32,22 @@ public:
     virtual std::unique_ptr<SoundBuffer> make_buffer(const QString& path) = 0;
     virtual SimplePlayer& simple_player() = 0;
     virtual bool has_device() const = 0;
+    // Tries once more to reach a device that was lost (no device at the start, or its
+    // sound server went away); the sounds made before play on it. Nothing when all is well.
+    virtual void reconnect() = 0;
+};
+
+struct SdlSoundOptions {
+    // Frames of the mixer's buffer at 44.1 kHz: 23.2 ms. Measured on a real sound server
+    // (bench/sound): 512 underran several times a game on a busy machine.
+    int buffer_frames = 1024;
+    // Silence after which the device closes (its thread stops waking); -1: never.
+    int close_after_ms = 1000;
+    // Sees every block the mixer hands to the device, 16-bit stereo, on the audio thread.
+    std::function<void(const int16_t* samples, int count)> tap;
 };
 
 // The real one, on SDL2_mixer (audio only). Without a device every sound is silent.
-std::unique_ptr<SoundSystem> make_sdl_sound_system();
+std::unique_ptr<SoundSystem> make_sdl_sound_system(SdlSoundOptions options = {});
 
 } // namespace platform

@@ -5,6 +5,7 @@
 //     the window until the board holds the hit picture and its repaint is queued.
 // Usage: bench_game_play <program folder>
 #include "game/window/game_app.h"
+#include "bench/summary.h"
 #include "tests/game/fake_desktop.h"
 #include "tests/game/game_folder.h"
 #include "platform/fakes/scripted_prompt.h"
@@ -42,16 +43,6 @@ private:
     platform::SystemClock real_;
 };
 
-struct Summary {
-    double p50, p99, max;
-};
-
-Summary summarise(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    auto at = [&](double q) { return v[std::min(v.size() - 1, static_cast<size_t>(q * v.size()))]; };
-    return {at(0.5), at(0.99), v.back()};
-}
 
 // Lets the event loop run until `done` holds.
 template <class F>

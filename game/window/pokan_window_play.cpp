@@ -30,6 +30,7 @@ void PokanWindow::begin()
     zorviklogo_->hide();
     timer_open_.stop();
     timer5_.stop();
+    services_.sound.reconnect(); // a sound server that went away may be back
     engine_->begin();
     sync_board_cursor();
 }

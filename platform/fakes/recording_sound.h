@@ -12,6 +12,7 @@ class RecordingSoundSystem final : public SoundSystem {
 public:
     QStringList log;
     int buffers_made = 0;
+    int reconnects = 0;
 
     std::unique_ptr<SoundBuffer> make_buffer(const QString& path) override
     {
@@ -20,6 +21,7 @@ public:
     }
     SimplePlayer& simple_player() override { return player_; }
     bool has_device() const override { return true; }
+    void reconnect() override { ++reconnects; }
 
 private:
     class Buffer final : public SoundBuffer {

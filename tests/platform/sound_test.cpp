@@ -1,19 +1,24 @@
 #include "platform/sound.h"
+#include <QCoreApplication>
 #include <QDataStream>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
+#include <atomic>
 #include <csignal>
+#include <mutex>
 
 using namespace platform;
 
 namespace {
 
-// Writes a silent PCM WAV of the given length.
-QString write_wav(const QTemporaryDir& dir, const QString& name, int ms)
+// Writes a PCM WAV of 16-bit stereo samples.
+QString write_wav(const QTemporaryDir& dir, const QString& name, int rate, const QByteArray& data)
 {
-    const int rate = 22050, channels = 2, bits = 16;
-    const quint32 data_bytes = rate * channels * (bits / 8) * ms / 1000;
+    const int channels = 2, bits = 16;
+    const quint32 data_bytes = data.size();
     QFile f(dir.filePath(name));
     f.open(QIODevice::WriteOnly);
     QDataStream s(&f);
@@ -25,8 +30,47 @@ QString write_wav(const QTemporaryDir& dir, const QString& name, int ms)
       << quint32(rate * channels * bits / 8) << quint16(channels * bits / 8) << quint16(bits);
     f.write("data");
     s << data_bytes;
-    f.write(QByteArray(data_bytes, '\0'));
+    f.write(data);
     return f.fileName();
+}
+
+// A silent WAV of the given length.
+QString write_wav(const QTemporaryDir& dir, const QString& name, int ms)
+{
+    return write_wav(dir, name, 22050, QByteArray(22050 * 4 * ms / 1000, '\0'));
+}
+
+// What the mixer hands to the device, block by block.
+struct Tap {
+    std::mutex mutex;
+    std::vector<int16_t> samples;
+    std::atomic<int> blocks{0};
+    void operator()(const int16_t* s, int count)
+    {
+        std::lock_guard lock(mutex);
+        samples.insert(samples.end(), s, s + count);
+        ++blocks;
+    }
+    void clear()
+    {
+        std::lock_guard lock(mutex);
+        samples.clear();
+    }
+    // The samples from the first that is not zero to the last that is not.
+    std::vector<int16_t> sounded()
+    {
+        std::lock_guard lock(mutex);
+        auto first = std::find_if(samples.begin(), samples.end(), [](int16_t v) { return v != 0; });
+        auto last = std::find_if(samples.rbegin(), samples.rend(), [](int16_t v) { return v != 0; }).base();
+        return first < last ? std::vector<int16_t>(first, last) : std::vector<int16_t>();
+    }
+};
+
+void wait_ms(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 } // namespace
@@ -52,6 +96,59 @@ TEST(SdlSound, BuffersStopResumeAndRewindIndependently)
     a->rewind();
     a->play();
     EXPECT_TRUE(a->is_playing());
+}
+
+TEST(SdlSound, ASoundAfterALongSilenceReachesTheMixerWhole)
+{
+    int argc = 1;
+    char name[] = "sound_test";
+    char* argv[] = {name};
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    // A sound with no zero inside, at the mixer's own rate so that it is mixed unchanged.
+    const int frames = 44100 / 5;
+    QByteArray data(frames * 4, Qt::Uninitialized);
+    auto* pcm = reinterpret_cast<int16_t*>(data.data());
+    for (int i = 0; i < frames * 2; ++i)
+        pcm[i] = static_cast<int16_t>(1 + (i * 37) % 20000);
+    const QString path = write_wav(dir, "tone.wav", 44100, data);
+    Tap tap;
+    platform::SdlSoundOptions options;
+    options.close_after_ms = 100;
+    options.tap = [&tap](const int16_t* s, int count) { tap(s, count); };
+    auto sound = make_sdl_sound_system(options);
+    if (!sound->has_device())
+        GTEST_SKIP() << "no audio device, not even the dummy one";
+    auto buffer = sound->make_buffer(path);
+    auto count_blocks = [&](int ms) {
+        const int before = tap.blocks;
+        wait_ms(ms);
+        return tap.blocks - before;
+    };
+
+    // Once the silence has lasted, the mixer hands the device nothing: it is closed.
+    wait_ms(300);
+    EXPECT_EQ(count_blocks(300), 0) << "the device still runs in silence";
+
+    for (int round = 0; round < 2; ++round) {
+        tap.clear();
+        buffer->rewind();
+        buffer->play();
+        EXPECT_TRUE(buffer->is_playing());
+        wait_ms(200 + 300);
+        EXPECT_FALSE(buffer->is_playing());
+        const std::vector<int16_t> heard = tap.sounded();
+        ASSERT_EQ(heard.size(), static_cast<size_t>(frames * 2)) << "round " << round;
+        EXPECT_TRUE(std::equal(heard.begin(), heard.end(), pcm)) << "round " << round;
+        wait_ms(300);
+        EXPECT_EQ(count_blocks(200), 0) << "the device did not close again";
+    }
+
+    // The simple player wakes it too.
+    tap.clear();
+    sound->simple_player().play(path);
+    wait_ms(500);
+    EXPECT_EQ(tap.sounded().size(), static_cast<size_t>(frames * 2));
 }
 
 TEST(SdlSound, MissingFilesAreSilentNotErrors)

@@ -159,11 +159,16 @@ bool XSession::wait_for_window(const QString& title, int timeout_ms)
     return true;
 }
 
-void XSession::press_key(unsigned long keysym)
+void XSession::press_key(unsigned long keysym, unsigned long modifier)
 {
     const KeyCode code = XKeysymToKeycode(display_, keysym);
+    const KeyCode held = modifier ? XKeysymToKeycode(display_, modifier) : 0;
+    if (held)
+        XTestFakeKeyEvent(display_, held, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, True, CurrentTime);
     XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    if (held)
+        XTestFakeKeyEvent(display_, held, False, CurrentTime);
     XSync(display_, False);
 }
 

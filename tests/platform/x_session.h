@@ -33,8 +33,9 @@ public:
         bool has_icon = false; // _NET_WM_ICON, the picture task bars show
     };
     WindowFacts wait_for_class(const QByteArray& wm_class, int timeout_ms = 10000);
-    // Presses and releases a key (an X keysym such as XK_Return), as the keyboard does.
-    void press_key(unsigned long keysym);
+    // Presses and releases a key (an X keysym such as XK_Return), as the keyboard does,
+    // while holding `modifier` (such as XK_Control_L) when one is given.
+    void press_key(unsigned long keysym, unsigned long modifier = 0);
 
 private:
     QProcess server_;

@@ -1,0 +1,481 @@
+// When the game's sounds are heard: the real main window plays on a real sound server
+// (SDL's pulseaudio driver) while `parec` records the server's output; the input comes
+// through the X server (XTest), as a user's does. Run it from bench/sound/measure_sound.sh.
+//
+// Every sound of the game ends in digital silence and has no silence inside (checked on
+// the files), and the recorded sink carries nothing else, so a sound starts at the first
+// non-zero sample after silence, and a run of zeros inside a sound is an underrun.
+//
+// Usage: bench_game_sound <program folder> <recording.raw> [buffer frames] [strikes a series]
+#include "game/window/game_app.h"
+#include "bench/summary.h"
+#include "tests/game/fake_desktop.h"
+#include "tests/game/game_folder.h"
+#include "platform/fakes/scripted_prompt.h"
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <mutex>
+#include <signal.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using Wall = std::chrono::steady_clock;
+constexpr int kRate = 44100;
+
+int64_t now_ns()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Wall::now().time_since_epoch()).count();
+}
+
+// parec on the sink's monitor; every read is noted with the moment it arrived.
+class Recorder {
+public:
+    bool start()
+    {
+        int fds[2];
+        if (pipe(fds) != 0)
+            return false;
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(fds[1], 1);
+            close(fds[0]);
+            close(fds[1]);
+            execlp("parec", "parec", "-d", "bench.monitor", "--raw", "--format=s16le", "--rate=44100",
+                   "--channels=2", "--latency-msec=2", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        fd_ = fds[0];
+        thread_ = std::thread([this] { read_all(); });
+        return pid_ > 0;
+    }
+    void stop()
+    {
+        kill(pid_, SIGTERM);
+        waitpid(pid_, nullptr, 0);
+        thread_.join();
+        close(fd_);
+    }
+    size_t frames() const
+    {
+        std::lock_guard lock(mutex_);
+        return samples_.size() / 2;
+    }
+    // The moment frame `f` left the server: the null sink plays on the monotonic clock, so
+    // frame f left at T0 + f / rate, and every read arrives at or after its last frame left;
+    // T0 is the earliest that fits the reads around f.
+    int64_t time_of(int64_t f) const
+    {
+        int64_t t0 = INT64_MAX;
+        for (const auto& [end, t] : reads_)
+            if (std::llabs(end - f) < 2 * kRate)
+                t0 = std::min<int64_t>(t0, t - end * 1'000'000'000LL / kRate);
+        return t0 + f * 1'000'000'000LL / kRate;
+    }
+    int64_t frame_at(int64_t t_ns) const
+    {
+        int64_t f = 0;
+        for (int i = 0; i < 3; ++i) // the mapping is linear near f; three rounds settle it
+            f += (t_ns - time_of(f)) * kRate / 1'000'000'000LL;
+        return f;
+    }
+    bool active(int64_t f) const { return samples_[2 * f] != 0 || samples_[2 * f + 1] != 0; }
+    const std::vector<int16_t>& samples() const { return samples_; }
+
+private:
+    void read_all()
+    {
+        std::vector<char> block(4096);
+        std::vector<char> odd; // a read may end inside a frame
+        for (;;) {
+            const ssize_t n = read(fd_, block.data(), block.size());
+            if (n <= 0)
+                return;
+            const int64_t t = now_ns();
+            odd.insert(odd.end(), block.begin(), block.begin() + n);
+            const size_t whole = odd.size() / 4 * 4;
+            std::lock_guard lock(mutex_);
+            const auto* s = reinterpret_cast<const int16_t*>(odd.data());
+            samples_.insert(samples_.end(), s, s + whole / 2);
+            odd.erase(odd.begin(), odd.begin() + whole);
+            reads_.emplace_back(static_cast<int64_t>(samples_.size() / 2), t);
+        }
+    }
+
+    pid_t pid_ = -1;
+    int fd_ = -1;
+    std::thread thread_;
+    mutable std::mutex mutex_;
+    std::vector<int16_t> samples_;
+    std::vector<std::pair<int64_t, int64_t>> reads_;
+};
+
+enum class Kind { F1, Hit, HitAfterSilence, Miss, Yeti, Zan, Double, WholeGame };
+const char* name(Kind k)
+{
+    switch (k) {
+    case Kind::F1: return "F1";
+    case Kind::Hit: return "hit";
+    case Kind::HitAfterSilence: return "hit after silence";
+    case Kind::Miss: return "miss";
+    case Kind::Yeti: return "yeti";
+    case Kind::Zan: return "ZAN";
+    case Kind::Double: return "double";
+    case Kind::WholeGame: return "whole game";
+    }
+    return "";
+}
+struct Event {
+    Kind kind;
+    int64_t t_ns;
+    bool by_key = false;
+    int64_t sync_ns = 0; // the X server's round trip after the fake input
+};
+
+class Bench {
+public:
+    Bench(PokanWindow& w, Display* x) : w_(w), x_(x) {}
+
+    void run_for(int ms)
+    {
+        const auto until = Wall::now() + std::chrono::milliseconds(ms);
+        while (Wall::now() < until)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+    void key(KeySym sym, unsigned int modifier_sym = 0)
+    {
+        if (modifier_sym)
+            XTestFakeKeyEvent(x_, XKeysymToKeycode(x_, modifier_sym), True, CurrentTime);
+        XTestFakeKeyEvent(x_, XKeysymToKeycode(x_, sym), True, CurrentTime);
+        XTestFakeKeyEvent(x_, XKeysymToKeycode(x_, sym), False, CurrentTime);
+        if (modifier_sym)
+            XTestFakeKeyEvent(x_, XKeysymToKeycode(x_, modifier_sym), False, CurrentTime);
+        XSync(x_, False);
+    }
+    // Presses on a hole, by mouse or keypad; the event notes when the input went out.
+    Event strike(Kind kind, int hole, bool by_key)
+    {
+        static constexpr KeySym kKeys[] = {XK_KP_7, XK_KP_8, XK_KP_9, XK_KP_4, XK_KP_5,
+                                           XK_KP_6, XK_KP_1, XK_KP_2, XK_KP_3};
+        const QPoint at = w_.controls().board->mapToGlobal(QPoint(50 * (hole % 3) + 25, 50 * (hole / 3) + 25));
+        if (!by_key) { // the pointer is there before the press, as a user's hand is
+            XTestFakeMotionEvent(x_, -1, at.x(), at.y(), CurrentTime);
+            XSync(x_, False);
+        }
+        Event e{kind, now_ns(), by_key};
+        if (by_key) {
+            XTestFakeKeyEvent(x_, XKeysymToKeycode(x_, kKeys[hole]), True, CurrentTime);
+            XTestFakeKeyEvent(x_, XKeysymToKeycode(x_, kKeys[hole]), False, CurrentTime);
+        } else {
+            XTestFakeButtonEvent(x_, 1, True, CurrentTime);
+            XTestFakeButtonEvent(x_, 1, False, CurrentTime);
+        }
+        XSync(x_, False);
+        e.sync_ns = now_ns() - e.t_ns;
+        return e;
+    }
+    // Starts a game with F1 and waits out the count-down; `quiet` halts the music, so that
+    // what follows sounds against silence.
+    void start_game(bool quiet)
+    {
+        point_at_window();
+        events.push_back({Kind::F1, now_ns()});
+        key(XK_F1);
+        while (!w_.engine().running())
+            run_for(10);
+        if (quiet)
+            w_.sounds().music_buffer().rewind();
+    }
+    bool playing() const { return w_.engine().accepts_strikes(); }
+    int find(uint8_t flag, int except = -1) const
+    {
+        for (int hole = 0; hole < GameEngine::kHoles; ++hole)
+            if (hole != except && w_.engine().ana_flag(hole) == flag)
+                return hole;
+        return -1;
+    }
+    // Strikes whatever `pick` names, `count` times, `gap_ms` apart, over as many games as it
+    // takes; only strikes that did what was meant are kept.
+    template <class Pick>
+    void series(Kind kind, int count, int gap_ms, bool quiet, Pick pick)
+    {
+        int done = 0;
+        while (done < count) {
+            if (!playing())
+                start_game(quiet);
+            run_for(gap_ms);
+            const int hole = pick();
+            if (hole < 0 || !playing())
+                continue;
+            const int hits = w_.engine().hits(), misses = w_.engine().misses();
+            Event e = strike(kind, hole, done % 2 == 1);
+            Event second{};
+            if (kind == Kind::Double) {
+                const int other = find(GameEngine::kSeal, hole);
+                if (other < 0)
+                    continue;
+                run_for(40);
+                second = strike(kind, other, !e.by_key);
+            }
+            run_for(30);
+            const bool hit_expected = kind != Kind::Miss && kind != Kind::Yeti;
+            const int want_hits = kind == Kind::Double ? 2 : 1;
+            const bool did = hit_expected ? w_.engine().hits() == hits + want_hits && w_.engine().misses() == misses
+                                          : w_.engine().misses() == misses + 1;
+            if (!did)
+                continue;
+            events.push_back(e);
+            if (kind == Kind::Double)
+                events.push_back(second);
+            ++done;
+        }
+    }
+    void point_at_window()
+    {
+        const QPoint c = w_.mapToGlobal(QPoint(w_.width() / 2, w_.height() / 2));
+        XTestFakeMotionEvent(x_, -1, c.x(), c.y(), CurrentTime);
+        XSync(x_, False);
+    }
+    void end_game()
+    {
+        key(XK_r, XK_Control_L); // reset: back to the title plate, the music stops
+        run_for(200);
+    }
+
+    std::vector<Event> events;
+
+private:
+    PokanWindow& w_;
+    Display* x_;
+};
+
+
+// What the recording holds after one event: the sounds that start there (after at least
+// 30 ms of silence), the first one's delay, its length, and runs of zeros inside it.
+struct Heard {
+    int sounds = 0;
+    double delay_ms = -1;
+    double length_ms = 0;
+    int gaps = 0; // runs of 1 ms of zeros or more inside the sounds
+};
+Heard listen(const Recorder& rec, int64_t t_ns, int64_t until_ns)
+{
+    Heard h;
+    const int64_t from = rec.frame_at(t_ns) - kRate / 100; // 10 ms early: sound cannot come before the input
+    const int64_t to = std::min<int64_t>(rec.frame_at(until_ns), static_cast<int64_t>(rec.frames()));
+    int64_t zeros = kRate; // treat the start as silence only when it is
+    for (int64_t f = from - kRate * 3 / 100; f < from; ++f)
+        zeros = rec.active(f) ? 0 : zeros + 1;
+    int64_t start = -1, last = -1;
+    for (int64_t f = from; f < to; ++f) {
+        if (!rec.active(f)) {
+            ++zeros;
+            continue;
+        }
+        if (zeros >= kRate * 3 / 100) {
+            ++h.sounds;
+            if (start < 0)
+                start = f;
+        } else if (zeros >= kRate / 1000 && last >= 0) {
+            ++h.gaps;
+        }
+        zeros = 0;
+        last = f;
+    }
+    if (start >= 0) {
+        h.delay_ms = (rec.time_of(start) - t_ns) / 1e6;
+        // The first sound lasts until 30 ms of silence, wherever that is.
+        const int64_t end = static_cast<int64_t>(rec.frames());
+        int64_t f = start, quiet = 0, sounded = start;
+        for (; f < end && quiet < kRate * 3 / 100; ++f) {
+            quiet = rec.active(f) ? 0 : quiet + 1;
+            if (!quiet)
+                sounded = f;
+        }
+        h.length_ms = (sounded - start) * 1000.0 / kRate;
+    }
+    return h;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <program folder> <recording.raw> [buffer frames] [strikes a series]\n", argv[0]);
+        return 2;
+    }
+    const int buffer = argc > 3 ? std::atoi(argv[3]) : platform::SdlSoundOptions{}.buffer_frames;
+    const int strikes = argc > 4 ? std::atoi(argv[4]) : 100;
+    Display* x = XOpenDisplay(nullptr);
+    if (!x) {
+        std::fprintf(stderr, "no X display\n");
+        return 2;
+    }
+    QTemporaryDir dir;
+    qputenv("SUITE_DIR", argv[1]);
+    copy_program_data(dir.path());
+
+    Recorder rec;
+    if (!rec.start()) {
+        std::fprintf(stderr, "parec could not start\n");
+        return 2;
+    }
+    platform::SystemClock clock;
+    platform::SystemRandom random;
+    platform::SdlSoundOptions options;
+    options.buffer_frames = buffer;
+    auto sound = platform::make_sdl_sound_system(options);
+    platform::ScriptedPrompt prompt; // the result box answers at once
+    FakeDesktop desktop;
+    GameApp game({clock, random, *sound, prompt, desktop.services}, GamePaths::in_folder(dir.path()),
+                 PokanWindow::Options{});
+    game.show_logo();
+    while (!(game.main_window() && game.main_window()->isVisible()))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    PokanWindow& w = *game.main_window();
+    w.open_end();
+    Bench b(w, x);
+    b.run_for(3000);
+    if (!sound->has_device()) {
+        std::fprintf(stderr, "the game found no sound device\n");
+        return 1;
+    }
+    GameSettings& settings = w.data().settings;
+    settings.hazure_rate = 0;
+    // strikes == 0: the whole game alone, to try a buffer size.
+    const int music_runs = strikes > 0 ? std::max(10, strikes / 10) : 0;
+    const int counted = strikes > 0 ? 10 : 0;
+    for (int i = 0; i < music_runs; ++i) { // F1 from the idle board: the device is closed
+        b.start_game(false);
+        b.run_for(1500);
+        b.end_game();
+        b.run_for(1800);
+    }
+    if (strikes > 0) {
+        b.series(Kind::Hit, strikes, 450, true, [&] { return b.find(GameEngine::kSeal); });
+        b.end_game();
+        b.series(Kind::HitAfterSilence, strikes, 1600, true, [&] { return b.find(GameEngine::kSeal); });
+        b.end_game();
+    }
+    b.series(Kind::Double, counted, 600, true, [&] { return b.find(GameEngine::kSeal); });
+    b.end_game();
+    b.series(Kind::Miss, counted, 600, true, [&] { return b.find(GameEngine::kFree); });
+    b.end_game();
+    settings.hazure_rate = 100;
+    b.series(Kind::Yeti, counted, 600, true, [&] { return b.find(GameEngine::kYeti); });
+    b.end_game();
+    settings.hazure_rate = 0;
+    w.mode_click(1);
+    b.series(Kind::Zan, counted, 1600, true, [&] { return b.find(GameEngine::kSeal); });
+    b.end_game();
+    w.mode_click(0);
+    b.run_for(1500);
+    // A whole game with its music and strikes on it, for underruns.
+    settings.hazure_rate = 20;
+    b.start_game(false);
+    const int64_t game_from = b.events.back().t_ns;
+    int n = 0;
+    while (b.playing()) {
+        b.run_for(450);
+        const int hole = b.find(GameEngine::kSeal);
+        if (hole >= 0 && b.playing())
+            b.events.push_back(b.strike(Kind::WholeGame, hole, ++n % 2 == 0));
+    }
+    b.run_for(1500);
+    const int64_t game_to = now_ns();
+    b.run_for(500);
+    rec.stop();
+    w.close();
+
+    // The recording, for sox.
+    if (FILE* f = std::fopen(argv[2], "wb")) {
+        std::fwrite(rec.samples().data(), sizeof(int16_t), rec.samples().size(), f);
+        std::fclose(f);
+    }
+
+    std::printf("mixer buffer %d frames (%.1f ms); %.0f s recorded\n", buffer, buffer * 1000.0 / kRate,
+                static_cast<double>(rec.frames()) / kRate);
+    auto& ev = b.events;
+    double single_hit_ms = 305; // q1.wav's sound, replaced by the shortest hit heard
+    for (Kind kind : {Kind::F1, Kind::Hit, Kind::HitAfterSilence, Kind::Double, Kind::Miss, Kind::Yeti, Kind::Zan}) {
+        std::vector<double> delays[2];
+        std::vector<double> syncs;
+        int count = 0, heard = 0, once = 0, gaps = 0, both_heard = 0;
+        std::vector<int> sounds_heard;
+        double min_len = 1e9, max_len = 0;
+        for (size_t i = 0; i < ev.size(); ++i) {
+            if (ev[i].kind != kind)
+                continue;
+            if (kind == Kind::Double && i + 1 < ev.size() && ev[i + 1].kind == Kind::Double)
+                ++i; // the pair is heard from its first press on
+            const Event& e = kind == Kind::Double ? ev[i - 1] : ev[i];
+            const int64_t until = i + 1 < ev.size() ? ev[i + 1].t_ns : e.t_ns + 2'000'000'000LL;
+            const Heard h = listen(rec, e.t_ns, std::min<int64_t>(until, e.t_ns + 1'500'000'000LL));
+            if (kind == Kind::Double) { // the second hit, 40 ms later, makes the sound longer by as much
+                const double apart = (ev[i].t_ns - e.t_ns) / 1e6;
+                both_heard += h.length_ms >= single_hit_ms + apart / 2;
+            }
+            ++count;
+            heard += h.sounds > 0;
+            once += h.sounds == 1;
+            gaps += h.gaps;
+            sounds_heard.push_back(h.sounds);
+            syncs.push_back(e.sync_ns / 1e6);
+            if (h.sounds > 0) {
+                delays[e.by_key].push_back(h.delay_ms);
+                min_len = std::min(min_len, h.length_ms);
+                max_len = std::max(max_len, h.length_ms);
+            }
+        }
+        if (count == 0)
+            continue;
+        std::printf("%s: %d inputs, %d with sound, %d with exactly one sound, %d gaps inside sounds", name(kind), count,
+                    heard, once, gaps);
+        if (heard > 0)
+            std::printf(", lengths %.0f-%.0f ms", min_len, max_len);
+        if (kind == Kind::Double)
+            std::printf(", both hits heard in %d", both_heard);
+        std::printf("\n");
+        if (kind == Kind::Hit && heard > 0)
+            single_hit_ms = min_len;
+        for (int by_key = 0; by_key < 2; ++by_key) {
+            if (delays[by_key].empty())
+                continue;
+            const Summary s = summarise(delays[by_key]);
+            std::printf("  %s -> first samples out of the server: median %.1f ms, p99 %.1f ms, max %.1f ms (%zu)\n",
+                        kind == Kind::F1 ? "F1" : (by_key ? "keypad" : "mouse"), s.p50, s.p99, s.max,
+                        delays[by_key].size());
+        }
+        if (kind == Kind::Hit || kind == Kind::HitAfterSilence) {
+            std::vector<double> all = delays[0];
+            all.insert(all.end(), delays[1].begin(), delays[1].end());
+            const Summary s = summarise(all);
+            std::printf("  all: median %.1f ms, p99 %.1f ms, max %.1f ms; X round trip after the input p99 %.2f ms\n",
+                        s.p50, s.p99, s.max, summarise(syncs).p99);
+        }
+    }
+    const Heard whole = listen(rec, game_from, game_to);
+    std::printf("whole game with music and strikes: %d gaps of 1 ms or more inside the sounds\n", whole.gaps);
+    // Where the events lie in the recording, for the picture.
+    std::printf("events (s into the recording):");
+    for (const Event& e : ev)
+        if (e.kind == Kind::WholeGame || (e.kind == Kind::F1 && e.t_ns >= game_from))
+            std::printf(" %s@%.3f", name(e.kind), static_cast<double>(rec.frame_at(e.t_ns)) / kRate);
+    std::printf("\n");
+    XCloseDisplay(x);
+    return 0;
+}

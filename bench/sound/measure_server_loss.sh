@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# How long the sound calls take when the sound server is killed under a playing sound
+# (runs bench_sound_server_loss on a private PulseAudio).
+# Usage: bench/sound/measure_server_loss.sh
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+bash "$here/needs.sh"
+tmp=$(mktemp -d)
+. "$here/pulse_server.sh"
+trap 'pulse_stop; rm -rf "$tmp"' EXIT
+pulse_start "$tmp/pulse"
+export SDL_AUDIODRIVER=pulseaudio
+BENCH_PULSE_PID="$pulse_pid" "$root/build/bench/bench_sound_server_loss" "$root/build/suite/wav/kirakira.wav" "$root/build/suite/wav/q1.wav"
