@@ -41,8 +41,10 @@ SdlAudioDevice::SdlAudioDevice(SdlSoundOptions options) : options_(std::move(opt
 
 SdlAudioDevice::~SdlAudioDevice()
 {
-    if (state_ == State::Open)
+    if (state_ == State::Open) {
+        Mix_SetPostMix(nullptr, nullptr); // the hook points into this object
         Mix_CloseAudio();
+    }
     if (sdl_up_)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -64,8 +66,9 @@ bool SdlAudioDevice::open()
         return false;
     }
     Mix_AllocateChannels(std::max(channels_, 1));
-    if (options_.tap)
-        Mix_SetPostMix(tap_block, &options_.tap);
+    // The mixer keeps its post-mix hook across devices: set it, or clear one that an
+    // earlier device (now gone, with its function) left behind.
+    Mix_SetPostMix(options_.tap ? tap_block : nullptr, options_.tap ? &options_.tap : nullptr);
     device_ = find_playing_device();
     ++session_;
     arm_silence_timer(options_.close_after_ms);
