@@ -75,6 +75,19 @@ function(suite_desktop_program target)
   install(PROGRAMS ${launcher} DESTINATION games COMPONENT debian EXCLUDE_FROM_ALL)
   install(CODE "set(LAUNCHER_DIR games) ${entry_code}" COMPONENT debian EXCLUDE_FROM_ALL)
 
+  # Its manual page, in the package beside the launcher (section 6, games and toys).
+  string(TOUPPER ${LAUNCHER_NAME} MAN_TITLE)
+  string(TOLOWER "${E_GENERIC}" MAN_WHATIS)
+  set(page ${SUITE_DESKTOP_STAGE}/man/${LAUNCHER_NAME}.6)
+  configure_file(${SUITE_DESKTOP_SOURCE}/launcher.6.in ${page} @ONLY)
+  add_custom_command(
+    OUTPUT ${page}.gz
+    COMMAND sh -c "gzip -9nc \"$0\" > \"$1\"" ${page} ${page}.gz
+    DEPENDS ${page}
+    VERBATIM)
+  add_custom_target(suite_man_${LAUNCHER_NAME} ALL DEPENDS ${page}.gz)
+  install(FILES ${page}.gz DESTINATION share/man/man6 COMPONENT debian EXCLUDE_FROM_ALL)
+
   set(suite_icon_pairs ${suite_icon_pairs} ${E_ICON}:${ENTRY_ID} PARENT_SCOPE)
 endfunction()
 

@@ -248,7 +248,7 @@ package_test()
         usr/lib/mipo-suite/keep-data-per-user usr/lib/mipo-suite/bmp/mipo31.bmp usr/lib/mipo-suite/wav/q1.wav
         "usr/share/metainfo/$id.MipoPokan.metainfo.xml" "usr/share/icons/hicolor/48x48/apps/$id.MipoPokan.png")
     for p in "${programs[@]}"; do expected+=("usr/lib/mipo-suite/$p"); done
-    for l in "${launchers[@]}"; do expected+=("usr/games/$l"); done
+    for l in "${launchers[@]}"; do expected+=("usr/games/$l" "usr/share/man/man6/$l.6.gz"); done
     for e in "${entries[@]}"; do expected+=("usr/share/applications/$id.$e.desktop"); done
     for p in "${expected[@]}"; do
         grep -q -x -F "./$p" <<<"$paths" || fail "the package lacks /$p"
