@@ -3,6 +3,7 @@
 #include "game/data/comment_file.h"
 #include "game/data/score_file.h"
 #include "platform/atomic_file.h"
+#include "platform/regular_file.h"
 #include <QFile>
 #include <filesystem>
 
@@ -13,25 +14,15 @@ namespace {
 enum class Found { Nothing, Readable, Unreadable };
 
 // Opens `file` for reading when it is a regular file. A folder, a pipe, a device
-// or a link to nowhere counts as unreadable and is never opened (a pipe would
+// or a link to nowhere counts as unreadable and is never waited on (a pipe would
 // block the start).
 Found open_data_file(QFile& file, QString* reason)
 {
-    namespace fs = std::filesystem;
-    const fs::path path(QFile::encodeName(file.fileName()).toStdString());
     std::error_code error;
-    const fs::file_status entry = fs::symlink_status(path, error);
-    if (entry.type() == fs::file_type::not_found)
+    const std::filesystem::path path(QFile::encodeName(file.fileName()).toStdString());
+    if (std::filesystem::symlink_status(path, error).type() == std::filesystem::file_type::not_found)
         return Found::Nothing;
-    if (!fs::is_regular_file(fs::status(path, error))) {
-        *reason = QStringLiteral("not a regular file");
-        return Found::Unreadable;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *reason = file.errorString();
-        return Found::Unreadable;
-    }
-    return Found::Readable;
+    return platform::open_regular_file(file, reason) ? Found::Readable : Found::Unreadable;
 }
 
 // Reads at most `max_bytes` of a data file into `bytes` (empty when there is none).
