@@ -1,4 +1,6 @@
 #include "sprite_set.h"
+#include "platform/regular_file.h"
+#include <QFile>
 #include <QImageReader>
 
 namespace {
@@ -21,7 +23,11 @@ constexpr const char* kCountFiles[] = {"nogo.bmp", "no1.bmp", "no2.bmp", "no3.bm
 
 QImage load_picture(const QString& path)
 {
-    QImageReader reader(path);
+    // Only a regular file: a FIFO by a picture's name would wait for a writer for ever.
+    QFile file(path);
+    if (!platform::open_regular_file(file))
+        return {};
+    QImageReader reader(&file);
     reader.setAutoTransform(false);
     return reader.read();
 }

@@ -1,9 +1,7 @@
 #include "skin_loader.h"
-#include "platform/regular_file.h"
+#include "game/data/sprite_set.h"
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace {
 
@@ -21,17 +19,6 @@ bool equal_ignoring_ascii_case(const QString& a, const QString& b)
             return false;
     }
     return true;
-}
-
-// Only a regular file: a FIFO by a picture's name would wait for a writer for ever.
-QImage read_picture(const QString& path)
-{
-    QFile file(path);
-    if (!platform::open_regular_file(file))
-        return {};
-    QImageReader reader(&file);
-    reader.setAutoTransform(false);
-    return reader.read();
 }
 
 } // namespace
@@ -52,8 +39,8 @@ QString SkinLoader::find_file(const QString& folder, const QString& name)
 
 SkinLoader::Probe SkinLoader::probe(const QString& folder)
 {
-    return {read_picture(find_file(folder, QString::fromLatin1(kProbeSeal))),
-            read_picture(find_file(folder, QString::fromLatin1(kProbeYeti)))};
+    return {load_picture(find_file(folder, QString::fromLatin1(kProbeSeal))),
+            load_picture(find_file(folder, QString::fromLatin1(kProbeYeti)))};
 }
 
 SkinLoader::Skin SkinLoader::load(const QString& folder)
@@ -61,7 +48,7 @@ SkinLoader::Skin SkinLoader::load(const QString& folder)
     Skin skin;
     for (int i = 0; i < kFiles; ++i) {
         const QString name = QString::fromLatin1(kSkinFiles[i].name);
-        skin.pictures[i] = read_picture(find_file(folder, name));
+        skin.pictures[i] = load_picture(find_file(folder, name));
         if (skin.pictures[i].isNull()) {
             skin.missing = name;
             skin.pictures = {};
