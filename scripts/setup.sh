@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the suite needs, when any is missing.
 # Quiet and quick when everything is already there.
+#   bash scripts/setup.sh           what the programs and the tests need to build
+#   bash scripts/setup.sh --tests   and what the tests need to run (scripts/build.sh asks for it
+#                                   when it builds the tests)
 set -euo pipefail
 
 packages=(
@@ -13,6 +16,17 @@ packages=(
   xvfb xauth xdg-utils qt6-wayland dpkg-dev
   libxcb1-dev libxtst-dev desktop-file-utils appstream
 )
+
+# Only the tests use these, never the programs: a private sound server for the tests of a game
+# whose server goes away (pulseaudio, pactl), and the check of the Debian package (lintian,
+# over a hundred Perl packages).
+test_packages=(
+  pulseaudio pulseaudio-utils
+  lintian
+)
+if [ "${1:-}" = "--tests" ]; then
+  packages+=("${test_packages[@]}")
+fi
 
 missing=()
 for p in "${packages[@]}"; do

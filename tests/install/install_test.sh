@@ -22,6 +22,7 @@ cleanup()
 {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
     chattr -i "$prefix/lib/mipo-suite" 2>/dev/null
+    chmod u+w "$prefix/lib/mipo-suite" 2>/dev/null
     rm -f "$build"/install_manifest*.txt
     mv "$aside"/* "$build/" 2>/dev/null
     rm -rf "$prefix" "$aside"
@@ -148,8 +149,10 @@ fi
 mkdir -p "$prefix/home/bin"
 ln -s "$prefix/bin/mipo-pokan" "$prefix/home/bin/mipo-pokan"
 export QT_QPA_PLATFORM=offscreen
+# The program folder is closed as a system-wide install's is: made immutable (which stops root
+# too), or for a user simply read-only.
 closed=
-if chattr +i "$app" 2>/dev/null; then
+if chattr +i "$app" 2>/dev/null || { [ "$(id -u)" -ne 0 ] && chmod a-w "$app"; }; then
     closed=yes
     rm -rf "${XDG_DATA_HOME:-$HOME/.local/share}/mipo-suite"
 fi
@@ -188,8 +191,8 @@ for l in "${launchers[@]}"; do
     start "$l" "$path"
 done
 # The game is up once it has read and written its settings: beside the program while the folder
-# is writable, else in the player's own data folder. A folder made immutable (which stops root
-# too) stands for a system-wide install: then only the player's folder may be used.
+# is writable, else in the player's own data folder. A closed folder stands for a system-wide
+# install: then only the player's folder may be used.
 user_data=${XDG_DATA_HOME:-$HOME/.local/share}/mipo-suite
 for _ in $(seq 1 100); do
     [ -f "$app/config.csv" ] || [ -f "$user_data/config.csv" ] && break
@@ -211,6 +214,7 @@ stop_started
 second=$prefix/second
 if install_into "$second"; then
     chattr -i "$app" 2>/dev/null
+    chmod u+w "$app"
     if bash "$source/scripts/uninstall.sh" "$prefix" >"$logs/uninstall" 2>&1; then
         left=$(cd "$prefix" && find . -path ./second -prune -o -path ./home -prune -o -path ./logs -prune -o -type f -print |
             grep -v -E '/(score\.ini|config\.csv|mlz_config\.ini)$')
@@ -271,7 +275,7 @@ package_test()
     if command -v lintian >/dev/null; then
         lintian --fail-on error "$deb" >"$logs/lintian" 2>&1 || { fail "lintian:"; sed 's/^/    /' "$logs/lintian" >&2; }
     else
-        echo "SKIP: lintian is not installed, the package is not checked by it (apt-get install lintian)"
+        fail "lintian is not installed, the package is not checked by it (scripts/setup.sh --tests installs it)"
     fi
 
     local root=$dir/root
@@ -297,7 +301,7 @@ package_test()
 if command -v cpack >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
     package_test
 else
-    echo "SKIP: the Debian package: cpack or dpkg-shlibdeps (dpkg-dev) is missing"
+    fail "the Debian package is not made: cpack or dpkg-shlibdeps is missing (scripts/setup.sh installs dpkg-dev)"
 fi
 
 if [ "$failures" -ne 0 ]; then

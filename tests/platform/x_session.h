@@ -17,7 +17,8 @@ public:
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
 
-    // False when no Xvfb could be started (the caller skips its test).
+    // False when no Xvfb could be started: the caller's test fails with kNoServer.
+    static constexpr const char* kNoServer = "no Xvfb could be started (scripts/setup.sh installs xvfb)";
     bool ok() const { return !name_.isEmpty() && (display_ != nullptr || !watch_); }
     QString display_name() const { return name_; }
     // The test's environment with this display and Qt's X11 platform.
