@@ -292,6 +292,9 @@ bool WbfWindow::go(const QUrl& url, NavMode mode)
         return false;
     if (mode == NavMode::Ordinary)
         history_.load_abandoned(); // a new ordinary load replaces whatever was pending
+    // The empty page after a dead renderer may still be on its way: the engine then drops it
+    // without a word, and this load's end must not be taken for its end.
+    recovering_ = false;
     page_->load(url);
     return true;
 }
