@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineNavigationRequest>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -209,6 +210,16 @@ void WbfWindow::connect_engine()
         show_address(address_rules::text_of_url(url));
     });
     connect(page_, &QWebEnginePage::renderProcessTerminated, this, &WbfWindow::on_renderer_gone);
+    // Every navigation passes the local-file check, also those the engine starts on its
+    // own: a link in a page or in its listing of a folder, a reload, a redirect.
+    connect(page_, &QWebEnginePage::navigationRequested, this, [this](QWebEngineNavigationRequest& request) {
+        const bool refused = refuse_local_file(request.url());
+        if (refused)
+            request.reject();
+        // A refused page's load still starts and stops: the status panel keeps saying why.
+        if (request.isMainFrame())
+            refused_ = refused ? request.url() : QUrl();
+    });
     // Pages asking for a new window: a link the user clicked opens here, the rest is ignored.
     connect(page_, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
         if (request.isUserInitiated() && address_rules::is_allowed(request.requestedUrl()))
@@ -230,6 +241,14 @@ void WbfWindow::connect_engine()
 
 void WbfWindow::on_loading_changed(const QWebEngineLoadingInfo& info)
 {
+    if (!refused_.isEmpty() && info.url() == refused_ && info.status() != QWebEngineLoadingInfo::LoadSucceededStatus) {
+        if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus) {
+            refused_.clear();
+            history_.load_abandoned();
+            update_buttons();
+        }
+        return;
+    }
     if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
         stopped_by_user_ = false;
         c_.status_panel->setText(QStringLiteral("ダウンロード開始"));
@@ -269,15 +288,25 @@ bool WbfWindow::go(const QUrl& url, NavMode mode)
 {
     if (!url.isValid() || !address_rules::is_allowed(url))
         return false;
-    // A local file is looked at before the engine gets it: a FIFO would keep it
-    // waiting for ever, a missing file would show an empty page without a word.
-    if (const auto problem = address_rules::local_file_problem(url); problem != address_rules::LocalFileProblem::None) {
-        c_.status_panel->setText(browser_texts::local_file_problem_text(problem));
+    if (refuse_local_file(url))
         return false;
-    }
     if (mode == NavMode::Ordinary)
         history_.load_abandoned(); // a new ordinary load replaces whatever was pending
+    // The empty page after a dead renderer may still be on its way: the engine then drops it
+    // without a word, and this load's end must not be taken for its end.
+    recovering_ = false;
     page_->load(url);
+    return true;
+}
+
+bool WbfWindow::refuse_local_file(const QUrl& url)
+{
+    // A local file is looked at before the engine gets it: a FIFO would keep it
+    // waiting for ever, a missing file would show an empty page without a word.
+    const auto problem = address_rules::local_file_problem(url);
+    if (problem == address_rules::LocalFileProblem::None)
+        return false;
+    c_.status_panel->setText(browser_texts::local_file_problem_text(problem));
     return true;
 }
 

@@ -86,6 +86,8 @@ private:
     // cannot be shown is reported in the status panel instead.
     bool go(const QUrl& url, NavMode mode);
     bool go_text(const QString& text);
+    // A local file that cannot be shown: said in the status panel, and true.
+    bool refuse_local_file(const QUrl& url);
     // Back / Forward: the history's answer, if any, is shown and loaded.
     void go_history(const std::optional<QString>& address, NavMode mode);
     // The box's text goes: Enter in the box, a pick from its list, 表示.
@@ -117,6 +119,7 @@ private:
     uint32_t start_ms = 0;
     bool stopped_by_user_ = false; // the load now ending was stopped with ×中止
     bool recovering_ = false; // the empty page after the renderer died is on its way
+    QUrl refused_; // a local file the engine was refused: its load ends without a word
 
     QWidget* face = nullptr;
     QStatusBar* stb = nullptr;

@@ -52,6 +52,9 @@ QString MemoEditor::text() const
 void MemoEditor::set_text(const QString& text)
 {
     memo_.setPlainText(to_display(text));
+    // A text read or cleared is there to be written in: the keys go to it (the caret
+    // stays where setPlainText puts it, at the start).
+    memo_.setFocus(Qt::OtherFocusReason);
 }
 
 QString MemoEditor::path() const

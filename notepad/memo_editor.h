@@ -13,6 +13,7 @@ public:
     MemoEditor(QPlainTextEdit& memo, QLineEdit& path_box, std::function<void(TextEncoding)> encoding_shown);
 
     QString text() const override;
+    // Shows the text and gives the text area the keyboard.
     void set_text(const QString& text) override;
     QString path() const override;
     void set_path(const QString& path) override;

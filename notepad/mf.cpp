@@ -61,6 +61,7 @@ MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir
     memo->setGeometry(0, 56, 353, 225);
     memo->setFont(QFont(QStringLiteral("IPAPGothic"), 9)); // the list says 10, the text starts smaller
     memo->installEventFilter(this);
+    memo->setFocus(); // the keys go to the text when the window opens, not to 開く
 
     face->installEventFilter(this);
     build_menu();

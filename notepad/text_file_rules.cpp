@@ -61,9 +61,15 @@ TextEncoding TextFileRules::detect_encoding(const QByteArray& bytes)
 {
     if (bytes.startsWith(kBom))
         return TextEncoding::Utf8Bom;
-    // A stored diary keeps its encoding: CP932 unless only UTF-8 explains the bytes.
+    // A stored diary keeps its encoding: CP932 unless only UTF-8 explains the bytes,
+    // or CP932 cannot read them without a replacement character ("5×3" is 35 C3 97 33:
+    // ﾃ, then 97 33, a lead byte with a trail byte it cannot have).
     bool only_utf8 = false;
-    return is_utf8(bytes, &only_utf8) && only_utf8 ? TextEncoding::Utf8 : TextEncoding::Cp932;
+    if (!is_utf8(bytes, &only_utf8))
+        return TextEncoding::Cp932;
+    if (only_utf8 || platform::decode_cp932(bytes).contains(QChar(QChar::ReplacementCharacter)))
+        return TextEncoding::Utf8;
+    return TextEncoding::Cp932;
 }
 
 QString TextFileRules::encoding_name(TextEncoding encoding)

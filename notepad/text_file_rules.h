@@ -15,9 +15,10 @@ public:
     static constexpr int64_t kOpenLimit = 32000;
 
     // UTF-8 when the bytes start with a UTF-8 byte order mark, or are valid
-    // UTF-8 holding a sequence that only UTF-8 explains (three or four bytes, or
-    // a pair CP932 has no reading for); CP932 otherwise. Valid UTF-8 made only of
-    // pairs that are half-width katakana in CP932 ("ﾃｽ" is C3 BD) stays CP932.
+    // UTF-8 that either holds a sequence only UTF-8 explains (three or four bytes,
+    // or a pair whose second byte CP932 has no reading for) or cannot be read as
+    // CP932 without a replacement character; CP932 otherwise. So valid UTF-8 that
+    // CP932 reads whole ("ﾃｽ" is C3 BD) stays CP932.
     static TextEncoding detect_encoding(const QByteArray& bytes);
     static QString encoding_name(TextEncoding encoding);
 

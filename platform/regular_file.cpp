@@ -21,14 +21,12 @@ bool fail(QString* error, const QString& reason)
     return false;
 }
 
-} // namespace
-
-bool open_regular_file(QFile& file, QString* error)
-{
 #ifdef Q_OS_UNIX
-    // Opened without waiting (a FIFO would wait for a writer), then asked what
-    // it is: the answer is about this very file, not one put there since.
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+// Opened without waiting (a FIFO would wait for a writer), then asked what it
+// is: the answer is about this very file, not one put there since.
+bool open_checked(int dir_fd, const char* name, int flags, QFile& file, QString* error)
+{
+    const int fd = ::openat(dir_fd, name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | flags);
     if (fd < 0)
         return fail(error, QString::fromLocal8Bit(std::strerror(errno)));
     struct stat st {};
@@ -40,13 +38,35 @@ bool open_regular_file(QFile& file, QString* error)
         ::close(fd);
         return fail(error, file.errorString());
     }
+    return true;
+}
+#endif
+
+} // namespace
+
+bool open_regular_file(QFile& file, QString* error)
+{
+#ifdef Q_OS_UNIX
+    return open_checked(AT_FDCWD, QFile::encodeName(file.fileName()).constData(), 0, file, error);
 #else
     if (!QFileInfo(file.fileName()).isFile())
         return fail(error, QStringLiteral("not a regular file"));
     if (!file.open(QIODevice::ReadOnly))
         return fail(error, file.errorString());
-#endif
     return true;
+#endif
+}
+
+bool open_regular_file_at(int dir_fd, const QByteArray& name, QFile& file, QString* error)
+{
+#ifdef Q_OS_UNIX
+    return open_checked(dir_fd, name.constData(), O_NOFOLLOW, file, error);
+#else
+    (void)dir_fd;
+    (void)name;
+    (void)file;
+    return fail(error, QStringLiteral("not supported here"));
+#endif
 }
 
 BoundedRead read_regular_file(const QString& path, qint64 max_bytes, QByteArray* bytes, QString* error)

@@ -11,6 +11,10 @@ namespace platform {
 // waiting for a writer. `error`, when given, receives a readable reason.
 bool open_regular_file(QFile& file, QString* error = nullptr);
 
+// The same for the file `name` in the open folder `dir_fd`, never following a link
+// (a link gives false): for code that walks folders by their descriptors.
+bool open_regular_file_at(int dir_fd, const QByteArray& name, QFile& file, QString* error = nullptr);
+
 // Reads a whole file only when it is a regular file (never endless data, never a wait).
 bool read_regular_file(const QString& path, QByteArray* bytes, QString* error = nullptr);
 

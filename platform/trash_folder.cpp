@@ -1,4 +1,5 @@
 #include "trash_folder.h"
+#include "regular_file.h"
 #include <QByteArray>
 #include <QFile>
 #include <QHash>
@@ -294,23 +295,19 @@ struct CachedSize {
 QHash<QByteArray, CachedSize> read_directory_sizes(int trash_fd)
 {
     QHash<QByteArray, CachedSize> sizes;
-    const int fd = openat(trash_fd, "directorysizes", O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return sizes;
+    // A regular file only: a FIFO there would hold the reading (and a closing program) up.
     QFile file;
-    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        for (const QByteArray& line : file.readAll().split('\n')) {
-            const QList<QByteArray> parts = line.trimmed().split(' ');
-            if (parts.size() != 3)
-                continue;
-            bool size_ok = false, time_ok = false;
-            const uint64_t size = parts[0].toULongLong(&size_ok);
-            const int64_t mtime = parts[1].toLongLong(&time_ok);
-            if (size_ok && time_ok)
-                sizes.insert(QByteArray::fromPercentEncoding(parts[2]), {size, mtime});
-        }
-    } else {
-        close(fd);
+    if (!open_regular_file_at(trash_fd, "directorysizes", file))
+        return sizes;
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QList<QByteArray> parts = line.trimmed().split(' ');
+        if (parts.size() != 3)
+            continue;
+        bool size_ok = false, time_ok = false;
+        const uint64_t size = parts[0].toULongLong(&size_ok);
+        const int64_t mtime = parts[1].toLongLong(&time_ok);
+        if (size_ok && time_ok)
+            sizes.insert(QByteArray::fromPercentEncoding(parts[2]), {size, mtime});
     }
     return sizes;
 }

@@ -21,6 +21,7 @@
 #include <QWebEngineView>
 #include <QtTest>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <memory>
 #include <unistd.h>
@@ -42,6 +43,22 @@ bool put(const QString& path, const QByteArray& bytes)
 }
 
 QString suite_dir() { return qEnvironmentVariable("SUITE_DIR") + "/"; }
+
+// Should the engine open the FIFO at `path` after all and wait there for a writer, a
+// writer that comes and goes when this goes ends the wait, so that a failing test ends.
+class FifoRelease {
+public:
+    explicit FifoRelease(const QString& path) : path_(QFile::encodeName(path)) {}
+    ~FifoRelease()
+    {
+        const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC); // fails while no one reads
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+private:
+    QByteArray path_;
+};
 
 // A tiny HTTP server on 127.0.0.1: answers every request with `body` (no charset
 // given) after `delay_ms`, and remembers the request lines.
@@ -370,6 +387,77 @@ private slots:
         b.type(dir->path());
         QTRY_COMPARE_WITH_TIMEOUT(b.last(), 2, kLoadWait);
         QCOMPARE(b.c.status_panel->text(), QString("ダウンロード完了"));
+    }
+
+    // The same check for every way to a local file, also those the engine starts itself: a
+    // click on a link in a page or in the engine's own listing of a folder, a reload of a
+    // page that became a FIFO or went away. Nothing is loaded or recorded.
+    void links_and_reloads_to_local_files_are_checked_too()
+    {
+        QDir().mkpath(file("folder"));
+        const QString fifo = file("folder/pipe.html");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        const QString links = local_page(
+            "links.html", "<title>L</title><body style='margin:0'>"
+                          "<a href='folder/pipe.html' style='display:inline-block;width:200px;height:40px'>p</a>"
+                          "<a href='gone.html' style='display:inline-block;width:200px;height:40px'>g</a>");
+        Browser b(app_dir());
+        const FifoRelease release(fifo);
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 1, kLoadWait);
+        b.type(links);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("L"), kLoadWait);
+        QTRY_COMPARE(b.last(), 2);
+        const auto stays_on = [&](const QString& title, int last) {
+            QTest::qWait(300);
+            QCOMPARE(b.title(), title);
+            QCOMPARE(b.last(), last);
+            QCOMPARE(b.window->history().nav_mode(), NavMode::Ordinary);
+        };
+
+        QTest::mouseClick(b.c.wb->focusProxy(), Qt::LeftButton, {}, QPoint(20, 20));
+        QTRY_COMPARE_WITH_TIMEOUT(b.c.status_panel->text(), QString("ファイルを読み込めません。"), kLoadWait);
+        stays_on("L", 2);
+        QTest::mouseClick(b.c.wb->focusProxy(), Qt::LeftButton, {}, QPoint(220, 20));
+        QTRY_COMPARE_WITH_TIMEOUT(b.c.status_panel->text(), QString("ファイルが見つかりません。"), kLoadWait);
+        stays_on("L", 2);
+
+        // The engine's listing of the folder, and a click on the FIFO's line there.
+        b.type(file("folder"));
+        QTRY_COMPARE_WITH_TIMEOUT(b.last(), 3, kLoadWait);
+        QPoint link;
+        bool found = false;
+        b.window->page()->runJavaScript(
+            "(() => { const a = [...document.querySelectorAll('a')].find(a => a.textContent == 'pipe.html');"
+            " if (!a) return []; a.scrollIntoView(); const r = a.getBoundingClientRect();"
+            " return [r.left + 3, r.top + r.height / 2]; })()",
+            [&](const QVariant& v) {
+                const QVariantList xy = v.toList();
+                if (xy.size() == 2)
+                    link = QPoint(qRound(xy[0].toDouble()), qRound(xy[1].toDouble()));
+                found = true;
+            });
+        QTRY_VERIFY_WITH_TIMEOUT(found, kLoadWait);
+        QVERIFY2(!link.isNull(), "the listing shows the FIFO");
+        const QString listing = b.title();
+        b.c.status_panel->clear();
+        QTest::mouseClick(b.c.wb->focusProxy(), Qt::LeftButton, {}, link);
+        QTRY_COMPARE_WITH_TIMEOUT(b.c.status_panel->text(), QString("ファイルを読み込めません。"), kLoadWait);
+        stays_on(listing, 3);
+
+        // ↓更新 of a page that went away, then of one that became a FIFO.
+        const QString page = local_page("r.html", "<title>R</title>");
+        b.type(page);
+        QTRY_COMPARE_WITH_TIMEOUT(b.title(), QString("R"), kLoadWait);
+        QTRY_COMPARE(b.last(), 4);
+        QVERIFY(QFile::remove(page));
+        QTest::mouseClick(b.c.reload, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(b.c.status_panel->text(), QString("ファイルが見つかりません。"), kLoadWait);
+        stays_on("R", 4);
+        QVERIFY(::mkfifo(QFile::encodeName(page).constData(), 0600) == 0);
+        const FifoRelease release_page(page);
+        QTest::mouseClick(b.c.reload, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(b.c.status_panel->text(), QString("ファイルを読み込めません。"), kLoadWait);
+        stays_on("R", 4);
     }
 
     void typing_is_not_overwritten()

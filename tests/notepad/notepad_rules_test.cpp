@@ -2,6 +2,7 @@
 #include "font_size_rule.h"
 #include "new_text_decision.h"
 #include "text_file_rules.h"
+#include "text_samples.h"
 #include "platform/prompt.h"
 #include <QDir>
 #include <QFile>
@@ -49,6 +50,36 @@ TEST(TextFileRules, Utf8IsTakenOnlyWhenOnlyUtf8ExplainsTheBytes)
     // Three and four bytes, or a second byte CP932 has no character for (à, À).
     for (const char* hex : {"e0a080", "ed9fbf", "f0908080", "f48fbfbf", "efbfbd", "c3a0", "636166c380"})
         EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Utf8) << hex;
+    // Pairs that CP932 cannot read without a replacement character: "5×3" (C3 is ﾃ, then 97 33
+    // is a lead byte with a trail byte it cannot have), "Ä" at the end (84 cut off).
+    for (const char* hex : {"35c39733", "c384"})
+        EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Utf8) << hex;
+}
+
+// A file that one of the two encodings reads and writes back unchanged opens in such an
+// encoding: saving the unchanged text gives back its bytes (with the line ends the notepad
+// keeps and the one CR LF every save adds), over many generated files.
+TEST(TextFileRules, OpeningAndSavingUnchangedGivesBackTheBytes)
+{
+    using E = TextEncoding;
+    int only_utf8 = 0, only_cp932 = 0, both = 0, failures = 0;
+    for (const QByteArray& file : sample_files(23, 40000)) {
+        const Keepers keepers = encodings_keeping(file);
+        only_utf8 += keepers.utf8 && !keepers.cp932;
+        only_cp932 += keepers.cp932 && !keepers.utf8;
+        both += keepers.utf8 && keepers.cp932;
+        const E chosen = TextFileRules::detect_encoding(file);
+        const bool kept = TextFileRules::encode_file(TextFileRules::decode_file(file, chosen), chosen) ==
+                          saved_unchanged(file);
+        if ((keepers.utf8 || keepers.cp932) && !kept && ++failures <= 20)
+            ADD_FAILURE() << file.toHex(' ').toStdString() << " opens as "
+                          << TextFileRules::encoding_name(chosen).toStdString();
+    }
+    EXPECT_EQ(failures, 0);
+    // The samples hold plenty of each kind.
+    EXPECT_GT(only_utf8, 4000);
+    EXPECT_GT(only_cp932, 4000);
+    EXPECT_GT(both, 1000);
 }
 
 TEST(TextFileRules, Utf8KeepsItsBytesAndLineRules)

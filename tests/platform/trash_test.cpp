@@ -4,6 +4,7 @@
 #include "as_nobody.h"
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -88,6 +89,7 @@ private slots:
     void figures_of_a_prepared_trash();
     void emptying_never_follows_a_link();
     void failures_are_reported();
+    void a_fifo_for_the_folder_sizes_holds_nothing_up();
     void deep_folders_need_few_descriptors();
     void only_real_folders_of_the_user_count();
     void mounts_list_local_volumes_only();
@@ -204,6 +206,39 @@ void TrashTest::failures_are_reported()
     write_file(other.filePath("T/files"), 1);
     QVERIFY(!trash_folder::measure(other.filePath("T"), stop).ok);
     QVERIFY(trash_folder::measure(other.filePath("none"), stop).ok);
+}
+
+// A FIFO where the desktop keeps its folder sizes (any user can put one into their trash): read
+// at once as no sizes at all, so the panel gets its figures and a closing program its thread.
+void TrashTest::a_fifo_for_the_folder_sizes_holds_nothing_up()
+{
+    QTemporaryDir root;
+    TrashBuilder trash(root.filePath("Trash"));
+    trash.add_file("a.txt", 10);
+    QDir().mkpath(trash.files("folder"));
+    write_file(trash.files("folder") + "/inner", 5);
+    trash.describe("folder");
+    const QByteArray fifo = enc(trash.dir + "/directorysizes");
+    QVERIFY(mkfifo(fifo.constData(), 0600) == 0);
+
+    LinuxTrash linux_trash([&] { return QStringList{trash.dir}; });
+    // Should the reading wait on the FIFO after all, a writer that comes and goes ends the wait,
+    // so that the failing test can end too (this runs before the trash's destructor).
+    const auto release = qScopeGuard([&] {
+        const int fd = open(fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0)
+            close(fd);
+    });
+    QSignalSpy figures(&linux_trash, &Trash::figures_read);
+    linux_trash.query();
+    QVERIFY2(figures.wait(5000), "the trash waits for a writer of directorysizes");
+    QCOMPARE(figures.at(0), (QVariantList{true, quint64(15), quint64(2)}));
+
+    QSignalSpy emptied(&linux_trash, &Trash::emptied);
+    linux_trash.empty();
+    QVERIFY(emptied.wait(5000));
+    QCOMPARE(emptied.at(0).at(0).toBool(), true);
+    QVERIFY(!QFileInfo::exists(trash.dir + "/directorysizes"));
 }
 
 // The descriptor limit under which exactly `spare` numbers are free (a new descriptor takes
