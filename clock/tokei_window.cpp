@@ -79,8 +79,10 @@ void TokeiWindow::start()
     QScreen* scr = screen() ? screen() : QGuiApplication::primaryScreen();
     const double dpi_x = scr ? scr->logicalDotsPerInchX() : 96.0;
     const double dpi_y = scr ? scr->logicalDotsPerInchY() : 96.0;
-    setGeometry(twips_to_pixels(200, dpi_x), twips_to_pixels(200, dpi_y), twips_to_pixels(2000, dpi_x),
-                twips_to_pixels(2000, dpi_y));
+    move(twips_to_pixels(200, dpi_x), twips_to_pixels(200, dpi_y));
+    // Its size never changes: the window manager is told so, and offers no maximise (the
+    // window has no buttons, but a key or the window manager's menu could ask for one).
+    setFixedSize(twips_to_pixels(2000, dpi_x), twips_to_pixels(2000, dpi_y));
     drawing_ = platform::Surface(width(), height(), back_colour_);
     print_splash();
 

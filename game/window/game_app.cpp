@@ -87,7 +87,10 @@ void GameApp::centre_main_window()
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    const QSize size = main_->frameGeometry().size();
+    // The size without the window manager's frame: the first time the window is not on
+    // the screen yet and has none, and centring by it each time keeps a window that is shown
+    // again where it stands (move() places the frame's corner, before the first show too).
+    const QSize size = main_->size();
     main_->move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
 }
 

@@ -52,6 +52,8 @@ PokanWindow::PokanWindow(GameServices services, const GamePaths& paths, Options 
     menus_ = PokanMenus::build(this, options_.with_skin_chooser);
     connect_menus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // A window that cannot change size offers no maximise; close and minimise stay.
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
     timer_open_.setInterval(10);
     timer_open_.setTimerType(Qt::PreciseTimer);

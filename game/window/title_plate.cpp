@@ -45,7 +45,9 @@ void TitlePlate::paintEvent(QPaintEvent* event)
     const QRect title = title_geometry();
     // The picture where the title is not, the title (opaque, picture included) where it is.
     for (const QRect& r : event->region().subtracted(title))
-        p.drawImage(r.topLeft(), surface().image(), r);
-    if (!title_.isNull() && event->region().intersects(title))
-        p.drawImage(title.topLeft(), composed_title());
+        platform::draw_on_device_pixels(p, r.topLeft(), surface().image(), r);
+    if (!title_.isNull() && event->region().intersects(title)) {
+        const QImage& composed = composed_title();
+        platform::draw_on_device_pixels(p, title.topLeft(), composed, composed.rect());
+    }
 }

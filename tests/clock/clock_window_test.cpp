@@ -54,6 +54,9 @@ private slots:
         QCOMPARE(w_->geometry(), QRect(twips_to_pixels(200, dpi), twips_to_pixels(200, dpi),
                                       twips_to_pixels(2000, dpi), twips_to_pixels(2000, dpi)));
         QVERIFY(w_->windowFlags().testFlag(Qt::FramelessWindowHint));
+        // A size of its own that the window manager cannot change, so it offers no maximise.
+        QCOMPARE(w_->minimumSize(), w_->size());
+        QCOMPARE(w_->maximumSize(), w_->size());
         QCOMPARE(w_->nowtime()->pos(), QPoint(48, 50));
         const QPoint places[4] = {{110, 60}, {65, 10}, {15, 60}, {65, 105}};
         const char* texts[4] = {"0", "15", "30", "45"};

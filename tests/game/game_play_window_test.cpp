@@ -1,7 +1,9 @@
 // The game as a player meets it in the main window: keys, presses, menus, timers.
 #include "game_window_harness.h"
 #include "game/dialogs/help_window.h"
+#include "platform/japanese_ui.h"
 #include "platform/window_shape.h"
+#include "tests/platform/scaled_screen.h"
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -370,6 +372,28 @@ private slots:
         const int logged = t.h.sound.log.size();
         t.stall_for(3000); // nothing may run now
         QCOMPARE(t.h.sound.log.size(), logged);
+    }
+
+    // ctest runs this on screens scaled by 1.25, 1.5, 1.75 and 2 as well: the title plate with
+    // its shaking text, the idle board after a click on the plate and the board during a game show
+    // on every device pixel the picture there, never a row or column left from the plate or
+    // from an earlier board, nor one that nobody painted. Last, as it gives the application the
+    // program's own font: the menu bar's height, and so where the board lies in device pixels,
+    // are then the program's.
+    void every_picture_fills_its_device_pixels()
+    {
+        platform::setup_japanese_ui(*qApp);
+        Table t;
+        QVERIFY(t.ready());
+        QTest::qWait(100);
+        QCOMPARE(scaled_screen::shows_its_pictures(*t.w), QString());
+        QTest::mouseClick(t.w->controls().mpkx, Qt::LeftButton, {}, QPoint(100, 100));
+        QVERIFY(!t.w->controls().mpkx->isVisible());
+        QCOMPARE(scaled_screen::shows_its_pictures(*t.w), QString());
+        t.h.random.set_script({at_hole(4), at_hole(0), at_hole(8)});
+        QVERIFY(t.start_with_f1());
+        QVERIFY(t.advance(5000));
+        QCOMPARE(scaled_screen::shows_its_pictures(*t.w), QString());
     }
 };
 

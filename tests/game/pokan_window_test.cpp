@@ -300,6 +300,44 @@ private slots:
         QVERIFY(!app.main_window()->sounds().music_buffer().is_playing());
     }
 
+    // The window stands where it stood when the splash shows again, though it has a frame now
+    // (the offscreen platform gives shown windows one) and had none when it was first centred.
+    void splash_again_leaves_the_window_where_it_is()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        PokanWindow* w = h.app->main_window();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        const QRect placed = w->frameGeometry();
+        h.app->show_logo();
+        h.clock.advance(1000);
+        h.app->logo()->poll();
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->frameGeometry(), placed);
+    }
+
+    // It cannot change size, so it offers no maximise; close and minimise stay.
+    void the_fixed_size_window_offers_close_and_minimise_only()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        PokanWindow* w = h.app->main_window();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QCOMPARE(w->minimumSize(), w->size());
+        QCOMPARE(w->maximumSize(), w->size());
+        QVERIFY(!w->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(w->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(w->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!w->windowHandle()->flags().testFlag(Qt::WindowMaximizeButtonHint));
+        // Going on top and back keeps it so.
+        w->always_top();
+        w->not_top();
+        QVERIFY(!w->windowHandle()->flags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(w->windowHandle()->flags().testFlag(Qt::WindowCloseButtonHint));
+    }
+
     void splash_again_reloads_the_files_and_restores_the_size()
     {
         Harness h;

@@ -1,6 +1,7 @@
 // The title plate as it shows on screen while its text shakes: the same pixels as
 // the text laid over the picture, and nothing repainted beyond the text's reach.
 #include "game/window/title_plate.h"
+#include "tests/platform/scaled_screen.h"
 #include <QPainter>
 #include <QtTest>
 
@@ -79,6 +80,25 @@ private slots:
             plate.move_title(at);
             QCOMPARE(plate.grab().toImage().convertToFormat(QImage::Format_RGB32),
                      expected(plate.surface().image(), text, at));
+        }
+    }
+
+    // ctest runs this on screens scaled by 1.25, 1.5, 1.75 and 2 as well: wherever the text
+    // shakes to, each device pixel shows the plate there, never the text where it was before nor
+    // a pixel no paint reached (the pieces beside the text meet it inside a device pixel).
+    void shows_only_the_plate_on_a_scaled_screen()
+    {
+        QWidget window;
+        window.resize(210, 377);
+        TitlePlate plate(&window, 210, 360);
+        plate.move(0, 17); // under a menu bar, as in the game
+        plate.surface().set_picture(patterned_picture(210, 360));
+        plate.set_title(title_text(), QPoint(10, 188));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (int i = 0; i < 36; ++i) {
+            plate.move_title(QPoint(10 + i % 6, 188 + (i / 6)));
+            QCOMPARE(scaled_screen::shows_its_pictures(window), QString());
         }
     }
 

@@ -1,5 +1,6 @@
 // A picture box on a scaled screen: its pixels grow as blocks, never blended with their neighbours.
 #include "platform/surface_widget.h"
+#include "scaled_screen.h"
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
@@ -25,6 +26,36 @@ QImage painted_at(QWidget& box, qreal ratio)
     box.render(&device);
     return device;
 }
+
+// A window laid out like the game's: a face under a menu bar's height, small pictures on it
+// with edges at every quarter of a device pixel, and a plate over the whole face.
+struct FaceWithPictures {
+    QWidget window;
+    platform::SurfaceWidget* face;
+    std::vector<platform::SurfaceWidget*> pictures;
+    platform::SurfaceWidget* plate;
+
+    FaceWithPictures()
+    {
+        window.resize(210, 377);
+        face = new platform::SurfaceWidget(&window, 210, 360);
+        face->move(0, 17);
+        for (int y = 0; y < 360; ++y)
+            face->surface().fill_rect(QRect(0, y, 210, 1), qRgb(0, std::min(y, 255), 255));
+        const QRect places[] = {{8, 88, 177, 9}, {30, 112, 150, 150}, {1, 1, 3, 3},   {2, 6, 5, 6},
+                                {3, 14, 2, 5},   {5, 22, 6, 7},      {190, 271, 7, 2}, {201, 300, 9, 1}};
+        int i = 0;
+        for (const QRect& place : places) {
+            auto* picture = new platform::SurfaceWidget(face, place.width(), place.height());
+            picture->move(place.topLeft());
+            picture->surface().fill(qRgb(255, 40 * i, 0));
+            pictures.push_back(picture);
+            ++i;
+        }
+        plate = new platform::SurfaceWidget(face, 210, 360);
+        plate->surface().fill(qRgb(250, 250, 250));
+    }
+};
 
 } // namespace
 
@@ -54,6 +85,29 @@ private slots:
                                              .arg(p, 6, 16, QChar('0')).arg(x).arg(y).arg(ratio)));
                 }
         }
+    }
+
+    // On the screen itself, at the scale the test runs with (QT_SCALE_FACTOR; ctest runs it at
+    // 1, 1.25, 1.5, 1.75 and 2): every device pixel shows the picture it lies on, also where an
+    // edge falls inside a device pixel, and after the plate over them went and parts were redrawn.
+    void every_device_pixel_shows_the_picture_it_lies_on()
+    {
+        FaceWithPictures f;
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        QCOMPARE(scaled_screen::shows_its_pictures(f.window), QString());
+
+        f.plate->hide();
+        QCOMPARE(scaled_screen::shows_its_pictures(f.window), QString());
+
+        // A part of a picture and of the face drawn anew, as a game does with its holes and gauge.
+        f.pictures[1]->surface().fill_rect(QRect(50, 50, 50, 50), qRgb(20, 200, 20));
+        f.pictures[1]->update(QRect(50, 50, 50, 50));
+        f.pictures[0]->surface().fill_rect(QRect(0, 0, 61, 9), qRgb(200, 0, 0));
+        f.pictures[0]->update(QRect(0, 0, 61, 9));
+        f.face->surface().fill_rect(QRect(0, 270, 210, 30), qRgb(120, 120, 0));
+        f.face->update(QRect(0, 270, 210, 30));
+        QCOMPARE(scaled_screen::shows_its_pictures(f.window), QString());
     }
 };
 
