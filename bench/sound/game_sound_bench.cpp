@@ -6,7 +6,7 @@
 // the files), and the recorded sink carries nothing else, so a sound starts at the first
 // non-zero sample after silence, and a run of zeros inside a sound is an underrun.
 //
-// Usage: bench_game_sound <program folder> <recording.raw> [buffer frames] [strikes a series]
+// Usage: bench_game_sound <program folder> <recording.raw> [buffer frames] [strikes a series] [whole games]
 #include "game/window/game_app.h"
 #include "bench/summary.h"
 #include "tests/game/fake_desktop.h"
@@ -22,6 +22,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <mutex>
 #include <signal.h>
 #include <sys/wait.h>
@@ -207,10 +208,14 @@ public:
         return -1;
     }
     // Strikes whatever `pick` names, `count` times, `gap_ms` apart, over as many games as it
-    // takes; only strikes that did what was meant are kept.
+    // takes. Every press the engine counts as meant is measured, however late it counts it (a
+    // busy UI thread delays exactly the presses whose sound matters most); a press counted as
+    // something else (a seal gone by the time the press is handled is a miss) or never
+    // counted is noted and another one made.
     template <class Pick>
     void series(Kind kind, int count, int gap_ms, bool quiet, Pick pick)
     {
+        Counting& c = counting[kind];
         int done = 0;
         while (done < count) {
             if (!playing())
@@ -219,28 +224,53 @@ public:
             const int hole = pick();
             if (hole < 0 || !playing())
                 continue;
+            const int other = kind == Kind::Double ? find(GameEngine::kSeal, hole) : -1;
+            if (kind == Kind::Double && other < 0)
+                continue;
             const int hits = w_.engine().hits(), misses = w_.engine().misses();
             Event e = strike(kind, hole, done % 2 == 1);
             Event second{};
+            const bool hit_expected = kind != Kind::Miss && kind != Kind::Yeti;
+            const int presses = kind == Kind::Double ? 2 : 1;
             if (kind == Kind::Double) {
-                const int other = find(GameEngine::kSeal, hole);
-                if (other < 0)
-                    continue;
                 run_for(40);
                 second = strike(kind, other, !e.by_key);
             }
-            run_for(30);
-            const bool hit_expected = kind != Kind::Miss && kind != Kind::Yeti;
-            const int want_hits = kind == Kind::Double ? 2 : 1;
-            const bool did = hit_expected ? w_.engine().hits() == hits + want_hits && w_.engine().misses() == misses
-                                          : w_.engine().misses() == misses + 1;
-            if (!did)
+            const auto counted = [&] {
+                return w_.engine().hits() + w_.engine().misses() >= hits + misses + presses;
+            };
+            wait_until(counted, 1000);
+            // After the last press's input went out: the engine counts the presses in order.
+            const double counted_ms = (now_ns() - (presses == 2 ? second.t_ns : e.t_ns)) / 1e6;
+            c.presses += presses;
+            if (!counted()) {
+                ++c.never;
                 continue;
+            }
+            const bool did = hit_expected ? w_.engine().hits() == hits + presses && w_.engine().misses() == misses
+                                          : w_.engine().misses() == misses + 1;
+            if (!did) {
+                ++c.otherwise;
+                continue;
+            }
+            if (counted_ms > 30) {
+                ++c.late;
+                c.latest_ms = std::max(c.latest_ms, counted_ms);
+            }
             events.push_back(e);
             if (kind == Kind::Double)
                 events.push_back(second);
             ++done;
+            run_for(std::max(0, 30 - static_cast<int>(counted_ms)));
         }
+    }
+    // Runs the event loop until `done` holds or `limit_ms` have passed.
+    template <class Done>
+    void wait_until(Done done, int limit_ms)
+    {
+        const auto until = Wall::now() + std::chrono::milliseconds(limit_ms);
+        while (!done() && Wall::now() < until)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 1);
     }
     void point_at_window()
     {
@@ -255,6 +285,15 @@ public:
     }
 
     std::vector<Event> events;
+    // What became of the presses of each series.
+    struct Counting {
+        int presses = 0;
+        int late = 0;      // counted as meant, more than 30 ms after the input
+        double latest_ms = 0;
+        int otherwise = 0; // counted, but not as meant
+        int never = 0;     // not counted within a second
+    };
+    std::map<Kind, Counting> counting;
 
 private:
     PokanWindow& w_;
@@ -315,11 +354,12 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <program folder> <recording.raw> [buffer frames] [strikes a series]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <program folder> <recording.raw> [buffer frames] [strikes a series] [whole games]\n", argv[0]);
         return 2;
     }
-    const int buffer = argc > 3 ? std::atoi(argv[3]) : platform::SdlSoundOptions{}.buffer_frames;
+    const int buffer = argc > 3 && std::atoi(argv[3]) > 0 ? std::atoi(argv[3]) : platform::SdlSoundOptions{}.buffer_frames;
     const int strikes = argc > 4 ? std::atoi(argv[4]) : 100;
+    const int whole_games = std::max(1, argc > 5 ? std::atoi(argv[5]) : 1);
     Display* x = XOpenDisplay(nullptr);
     if (!x) {
         std::fprintf(stderr, "no X display\n");
@@ -384,19 +424,24 @@ int main(int argc, char* argv[])
     b.end_game();
     w.mode_click(0);
     b.run_for(1500);
-    // A whole game with its music and strikes on it, for underruns.
+    // Whole games with their music and strikes on them, for underruns.
     settings.hazure_rate = 20;
-    b.start_game(false);
-    const int64_t game_from = b.events.back().t_ns;
-    int n = 0;
-    while (b.playing()) {
-        b.run_for(450);
-        const int hole = b.find(GameEngine::kSeal);
-        if (hole >= 0 && b.playing())
-            b.events.push_back(b.strike(Kind::WholeGame, hole, ++n % 2 == 0));
+    std::vector<std::pair<int64_t, int64_t>> games;
+    for (int g = 0; g < whole_games; ++g) {
+        if (g > 0)
+            b.run_for(1500);
+        b.start_game(false);
+        const int64_t game_from = b.events.back().t_ns;
+        int n = 0;
+        while (b.playing()) {
+            b.run_for(450);
+            const int hole = b.find(GameEngine::kSeal);
+            if (hole >= 0 && b.playing())
+                b.events.push_back(b.strike(Kind::WholeGame, hole, ++n % 2 == 0));
+        }
+        b.run_for(1500);
+        games.emplace_back(game_from, now_ns());
     }
-    b.run_for(1500);
-    const int64_t game_to = now_ns();
     b.run_for(500);
     rec.stop();
     w.close();
@@ -450,6 +495,10 @@ int main(int argc, char* argv[])
         if (kind == Kind::Double)
             std::printf(", both hits heard in %d", both_heard);
         std::printf("\n");
+        if (const auto c = b.counting.find(kind); c != b.counting.end())
+            std::printf("  presses: %d made; of those measured, %d counted by the engine more than 30 ms after the "
+                        "input (latest %.0f ms); %d counted as something else, %d never counted (not measured)\n",
+                        c->second.presses, c->second.late, c->second.latest_ms, c->second.otherwise, c->second.never);
         if (kind == Kind::Hit && heard > 0)
             single_hit_ms = min_len;
         for (int by_key = 0; by_key < 2; ++by_key) {
@@ -468,12 +517,14 @@ int main(int argc, char* argv[])
                         s.p50, s.p99, s.max, summarise(syncs).p99);
         }
     }
-    const Heard whole = listen(rec, game_from, game_to);
-    std::printf("whole game with music and strikes: %d gaps of 1 ms or more inside the sounds\n", whole.gaps);
-    // Where the events lie in the recording, for the picture.
+    std::printf("whole games with music and strikes: gaps of 1 ms or more inside the sounds:");
+    for (const auto& [from, to] : games)
+        std::printf(" %d", listen(rec, from, to).gaps);
+    std::printf("\n");
+    // Where the last game's events lie in the recording, for the picture.
     std::printf("events (s into the recording):");
     for (const Event& e : ev)
-        if (e.kind == Kind::WholeGame || (e.kind == Kind::F1 && e.t_ns >= game_from))
+        if (e.t_ns >= games.back().first && (e.kind == Kind::WholeGame || e.kind == Kind::F1))
             std::printf(" %s@%.3f", name(e.kind), static_cast<double>(rec.frame_at(e.t_ns)) / kRate);
     std::printf("\n");
     XCloseDisplay(x);

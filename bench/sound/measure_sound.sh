@@ -3,8 +3,9 @@
 # input, parec recording) on a private PulseAudio with a null sink under its own Xvfb,
 # and draws the last whole game of the recording as a spectrogram.
 # Usage: bench/sound/measure_sound.sh [buffer frames] [strikes a series] [picture.png]
-#   defaults: the mixer's own buffer, 100 strikes, no picture
-# LOAD=2 runs two busy loops beside it (the machine's two cores loaded).
+#   defaults: the mixer's own buffer (0 names it too), 100 strikes, no picture
+# LOAD=2 runs two busy loops beside it (the machine's two cores loaded); GAMES=3 plays three
+# whole games at the end instead of one.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
@@ -24,7 +25,7 @@ for _ in $(seq "${LOAD:-0}"); do (while :; do :; done) & busy+=($!); done
 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) cores"
 raw="${RECORDING:-$tmp/game.raw}"
-"$bench" "$root/build/suite" "$raw" ${1:+"$1"} ${2:+"$2"} | tee "$tmp/report"
+"$bench" "$root/build/suite" "$raw" "${1:-0}" "${2:-100}" "${GAMES:-1}" | tee "$tmp/report"
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 if [ -n "${3:-}" ]; then
