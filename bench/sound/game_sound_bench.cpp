@@ -12,6 +12,7 @@
 #include "tests/game/fake_desktop.h"
 #include "tests/game/game_folder.h"
 #include "platform/fakes/scripted_prompt.h"
+#include "platform/wav_pcm.h"
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -308,7 +309,28 @@ struct Heard {
     double delay_ms = -1;
     double length_ms = 0;
     int gaps = 0; // runs of 1 ms of zeros or more inside the sounds
+    int64_t start = -1; // the frame where the first sound starts
 };
+
+// How many frames of a sound's beginning are missing where it was heard from `start` on:
+// the first 32 frames heard are looked for in the sound's first 50 ms, from its first
+// frame that is not silent. -1 when they are not there (something else sounded too).
+int missing_start(const Recorder& rec, int64_t start, const platform::Pcm& pcm)
+{
+    constexpr int kMatch = 32;
+    const auto& heard = rec.samples();
+    size_t first = 0;
+    while (first + 1 < pcm.size() && pcm[first] == 0 && pcm[first + 1] == 0)
+        first += 2;
+    for (int k = 0; k < kRate / 20; ++k) {
+        const size_t at = first + 2 * static_cast<size_t>(k);
+        if (at + 2 * kMatch > pcm.size() || static_cast<size_t>(start + kMatch) * 2 > heard.size())
+            return -1;
+        if (std::equal(pcm.begin() + at, pcm.begin() + at + 2 * kMatch, heard.begin() + start * 2))
+            return k;
+    }
+    return -1;
+}
 Heard listen(const Recorder& rec, int64_t t_ns, int64_t until_ns)
 {
     Heard h;
@@ -335,6 +357,7 @@ Heard listen(const Recorder& rec, int64_t t_ns, int64_t until_ns)
     }
     if (start >= 0) {
         h.delay_ms = (rec.time_of(start) - t_ns) / 1e6;
+        h.start = start;
         // The first sound lasts until 30 ms of silence, wherever that is.
         const int64_t end = static_cast<int64_t>(rec.frames());
         int64_t f = start, quiet = 0, sounded = start;
@@ -354,10 +377,13 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <program folder> <recording.raw> [buffer frames] [strikes a series] [whole games]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s <program folder> <recording.raw> [buffer frames] [strikes a series] [whole games]\n",
+                     argv[0]);
         return 2;
     }
-    const int buffer = argc > 3 && std::atoi(argv[3]) > 0 ? std::atoi(argv[3]) : platform::SdlSoundOptions{}.buffer_frames;
+    const int buffer =
+        argc > 3 && std::atoi(argv[3]) > 0 ? std::atoi(argv[3]) : platform::SoundOptions{}.buffer_frames;
     const int strikes = argc > 4 ? std::atoi(argv[4]) : 100;
     const int whole_games = std::max(1, argc > 5 ? std::atoi(argv[5]) : 1);
     Display* x = XOpenDisplay(nullptr);
@@ -376,9 +402,21 @@ int main(int argc, char* argv[])
     }
     platform::SystemClock clock;
     platform::SystemRandom random;
-    platform::SdlSoundOptions options;
+    platform::SoundOptions options;
     options.buffer_frames = buffer;
-    auto sound = platform::make_sdl_sound_system(options);
+    // The sound server's own device end, as the game picks it, unless SDL_AUDIODRIVER names
+    // an SDL driver; its sizes from the environment, to compare them.
+    const auto env = [](const char* name, int fallback) {
+        bool ok = false;
+        const int v = qEnvironmentVariableIntValue(name, &ok);
+        return ok ? v : fallback;
+    };
+    options.pulse_buffer_frames = env("PULSE_BUFFER", options.pulse_buffer_frames);
+    options.pulse_period_frames = env("PULSE_PERIOD", options.pulse_period_frames);
+    options.pulse_margin_frames = env("PULSE_MARGIN", options.pulse_margin_frames);
+    options.pulse_write_ahead = env("PULSE_WRITE_AHEAD", options.pulse_write_ahead) != 0;
+    const bool on_sdl = !qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER");
+    auto sound = platform::make_sound_system(options);
     platform::ScriptedPrompt prompt; // the result box answers at once
     FakeDesktop desktop;
     GameApp game({clock, random, *sound, prompt, desktop.services}, GamePaths::in_folder(dir.path()),
@@ -452,14 +490,31 @@ int main(int argc, char* argv[])
         std::fclose(f);
     }
 
-    std::printf("mixer buffer %d frames (%.1f ms); %.0f s recorded\n", buffer, buffer * 1000.0 / kRate,
-                static_cast<double>(rec.frames()) / kRate);
+    if (on_sdl)
+        std::printf("SDL's device, mixer buffer %d frames (%.1f ms)", buffer, buffer * 1000.0 / kRate);
+    else
+        std::printf("the server's own stream: %d frames queued (%.1f ms), asked for %d at a time (%.1f ms), new "
+                    "sounds %s", options.pulse_buffer_frames, options.pulse_buffer_frames * 1000.0 / kRate,
+                    options.pulse_period_frames, options.pulse_period_frames * 1000.0 / kRate,
+                    options.pulse_write_ahead ? "written over the queue" : "behind the queue");
+    if (!on_sdl && options.pulse_write_ahead)
+        std::printf(" from %d frames (%.1f ms) past the playing one", options.pulse_margin_frames,
+                    options.pulse_margin_frames * 1000.0 / kRate);
+    std::printf("; %.0f s recorded\n", static_cast<double>(rec.frames()) / kRate);
     auto& ev = b.events;
     double single_hit_ms = 305; // q1.wav's sound, replaced by the shortest hit heard
+    // The sounds as the device gets them, to see whether each began whole.
+    const auto hit_pcm = platform::load_wav_pcm(dir.filePath(QStringLiteral("wav/q1.wav")), kRate);
+    const auto music_pcm = platform::load_wav_pcm(dir.filePath(QStringLiteral("wav/kirakira.wav")), kRate);
     for (Kind kind : {Kind::F1, Kind::Hit, Kind::HitAfterSilence, Kind::Double, Kind::Miss, Kind::Yeti, Kind::Zan}) {
         std::vector<double> delays[2];
         std::vector<double> syncs;
         int count = 0, heard = 0, once = 0, gaps = 0, both_heard = 0;
+        int began_whole = 0, began_cut = 0, began_other = 0;
+        double most_cut_ms = 0;
+        const platform::Pcm* pcm = kind == Kind::F1 ? music_pcm.get()
+                                   : kind == Kind::Hit || kind == Kind::HitAfterSilence ? hit_pcm.get()
+                                                                                         : nullptr;
         std::vector<int> sounds_heard;
         double min_len = 1e9, max_len = 0;
         for (size_t i = 0; i < ev.size(); ++i) {
@@ -482,6 +537,13 @@ int main(int argc, char* argv[])
             syncs.push_back(e.sync_ns / 1e6);
             if (h.sounds > 0) {
                 delays[e.by_key].push_back(h.delay_ms);
+                if (pcm) {
+                    const int missing = missing_start(rec, h.start, *pcm);
+                    began_whole += missing == 0;
+                    began_cut += missing > 0;
+                    began_other += missing < 0;
+                    most_cut_ms = std::max(most_cut_ms, missing * 1000.0 / kRate);
+                }
                 min_len = std::min(min_len, h.length_ms);
                 max_len = std::max(max_len, h.length_ms);
             }
@@ -495,6 +557,9 @@ int main(int argc, char* argv[])
         if (kind == Kind::Double)
             std::printf(", both hits heard in %d", both_heard);
         std::printf("\n");
+        if (pcm)
+            std::printf("  beginnings: %d heard from the sound's first sample, %d cut (up to %.1f ms), %d with another "
+                        "sound over them\n", began_whole, began_cut, most_cut_ms, began_other);
         if (const auto c = b.counting.find(kind); c != b.counting.end())
             std::printf("  presses: %d made; of those measured, %d counted by the engine more than 30 ms after the "
                         "input (latest %.0f ms); %d counted as something else, %d never counted (not measured)\n",
