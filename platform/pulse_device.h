@@ -33,7 +33,7 @@ public:
         int buffer_frames = 2048; // what the server holds ahead: the slack
         int period_frames = 441;  // how much it asks for at once: the wake-ups
         bool write_ahead = true;  // false: a new sound is appended behind the queue
-        int margin_frames = 176;  // how far past the playing moment a rewrite starts
+        int margin_frames = 353;  // how far past the playing moment a rewrite starts (8 ms)
         int close_after_ms = 1000;
     };
     explicit PulseDevice(Options options);

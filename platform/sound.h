@@ -47,7 +47,7 @@ struct SoundOptions {
     int pulse_buffer_frames = 2048;
     int pulse_period_frames = 441;
     bool pulse_write_ahead = true;
-    int pulse_margin_frames = 176;
+    int pulse_margin_frames = 353;
     // Silence after which the device closes (its thread stops waking); -1: never.
     int close_after_ms = 1000;
     // SDL's device only: sees every block the mixer hands to the device, 16-bit stereo,

@@ -430,6 +430,7 @@ int main(int argc, char* argv[])
     b.run_for(3000);
     if (!sound->has_device()) {
         std::fprintf(stderr, "the game found no sound device\n");
+        rec.stop();
         return 1;
     }
     GameSettings& settings = w.data().settings;

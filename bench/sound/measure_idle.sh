@@ -20,8 +20,8 @@ tmp=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null; pulse_stop; rm -rf "$tmp"' EXIT
 pulse_start "$tmp/pulse"
 export QT_QPA_PLATFORM=xcb
-# DEVICE=sdl: SDL's device through its pulseaudio driver; else the game's own stream.
-if [ "${DEVICE:-}" = sdl ]; then export SDL_AUDIODRIVER=pulseaudio; else unset SDL_AUDIODRIVER; fi
+# SDL_DRIVER=pulseaudio (or pipewire): SDL's device through that driver; else the game's own stream.
+if [ -n "${SDL_DRIVER:-}" ]; then export SDL_AUDIODRIVER="$SDL_DRIVER"; else unset SDL_AUDIODRIVER; fi
 # A program folder of its own, so that the run leaves the real one alone.
 cp -r "$suite/bmp" "$suite/wav" "$suite/hitc.csv" "$suite/missc.csv" "$suite/mpkx_v1081dx7" "$tmp/"
 

@@ -22,9 +22,10 @@ busy=()
 trap 'for p in "${busy[@]}"; do kill "$p" 2>/dev/null; done; pulse_stop; rm -rf "$tmp"' EXIT
 pulse_start "$tmp/pulse"
 export QT_QPA_PLATFORM=xcb
-# DEVICE=sdl: SDL's device through its pulseaudio driver, as before; else the game's own
-# stream on the server (PULSE_BUFFER, PULSE_PERIOD, PULSE_MARGIN frames, PULSE_WRITE_AHEAD=0|1).
-if [ "${DEVICE:-}" = sdl ]; then export SDL_AUDIODRIVER=pulseaudio; else unset SDL_AUDIODRIVER; fi
+# SDL_DRIVER=pulseaudio (or pipewire): SDL's device through that driver of SDL's; else the
+# game's own stream on the server (PULSE_BUFFER, PULSE_PERIOD, PULSE_MARGIN frames,
+# PULSE_WRITE_AHEAD=0|1).
+if [ -n "${SDL_DRIVER:-}" ]; then export SDL_AUDIODRIVER="$SDL_DRIVER"; else unset SDL_AUDIODRIVER; fi
 for _ in $(seq "${LOAD:-0}"); do (while :; do :; done) & busy+=($!); done
 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) cores"

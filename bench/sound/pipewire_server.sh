@@ -1,7 +1,8 @@
 # Sourced by the sound benchmarks instead of pulse_server.sh (SERVER=pipewire): a private
 # PipeWire with its session manager and its PulseAudio service, one null sink "bench",
 # reached through its own socket; works as root and without a session bus.
-#   pulse_start <folder>   starts it, exports PULSE_SERVER, sets pulse_pid (pipewire-pulse)
+#   pulse_start <folder>   starts it, exports PULSE_SERVER and PIPEWIRE_RUNTIME_DIR (for SDL's
+#                          pipewire driver), sets pulse_pid (pipewire-pulse)
 #   pulse_stop             ends it
 pulse_start() {
   local dir="$1"
@@ -23,7 +24,7 @@ pulse_start() {
   "${pw_env[@]}" pipewire-pulse >"$dir/pipewire-pulse.log" 2>&1 &
   pulse_pid=$!
   pw_pids+=("$pulse_pid")
-  export PULSE_SERVER="unix:$dir/runtime/pulse/native"
+  export PULSE_SERVER="unix:$dir/runtime/pulse/native" PIPEWIRE_RUNTIME_DIR="$dir/runtime"
   for _ in $(seq 100); do
     if pactl info >/dev/null 2>&1; then
       pactl load-module module-null-sink sink_name=bench rate=44100 format=s16le channels=2 >/dev/null
