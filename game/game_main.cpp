@@ -26,7 +26,7 @@ int run_game(int argc, char* argv[], const PokanWindow::Options& options)
 
     platform::SystemClock clock;
     platform::SystemRandom random;
-    auto sound = platform::make_sdl_sound_system();
+    auto sound = platform::make_sound_system();
     platform::QtPrompt prompt;
     platform::LinuxSystemInfo system;
     platform::LinuxTrash trash;

@@ -27,7 +27,7 @@ SDL_AudioDeviceID find_playing_device()
 
 } // namespace
 
-SdlAudioDevice::SdlAudioDevice(SdlSoundOptions options) : options_(std::move(options))
+SdlAudioDevice::SdlAudioDevice(SoundOptions options) : options_(std::move(options))
 {
     silence_timer_.setSingleShot(true);
     QObject::connect(&silence_timer_, &QTimer::timeout, [this] { check_silence(); });

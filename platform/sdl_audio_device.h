@@ -15,7 +15,7 @@ namespace platform {
 // chooses (the start of a game), never the sounds themselves.
 class SdlAudioDevice {
 public:
-    explicit SdlAudioDevice(SdlSoundOptions options);
+    explicit SdlAudioDevice(SoundOptions options);
     ~SdlAudioDevice();
     SdlAudioDevice(const SdlAudioDevice&) = delete;
     SdlAudioDevice& operator=(const SdlAudioDevice&) = delete;
@@ -43,7 +43,7 @@ private:
     void arm_silence_timer(int ms);
     bool server_gone() const;
 
-    SdlSoundOptions options_;
+    SoundOptions options_;
     State state_ = State::Lost;
     bool sdl_up_ = false;
     int channels_ = 0;

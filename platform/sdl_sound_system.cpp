@@ -1,4 +1,5 @@
 #include "sound.h"
+#include "channel_buffer.h"
 #include "sdl_audio_device.h"
 #include <QFile>
 #include <SDL_mixer.h>
@@ -6,9 +7,6 @@
 
 namespace platform {
 namespace {
-
-// Where a buffer stands; DirectSound-like semantics on top of a mixer channel.
-enum class BufferState { AtStart, Playing, Paused, Ended };
 
 int length_ms(const Mix_Chunk* chunk)
 {
@@ -50,9 +48,10 @@ private:
     bool tried_ = false;
 };
 
-class SdlSoundBuffer final : public SoundBuffer {
+class SdlSoundBuffer final : public ChannelBuffer {
 public:
-    SdlSoundBuffer(SdlAudioDevice& device, const QString& path) : device_(device), sound_(path), channel_(device.take_channel())
+    SdlSoundBuffer(SdlAudioDevice& device, const QString& path)
+        : device_(device), sound_(path), channel_(device.take_channel())
     {
         if (device_.wake())
             sound_.get();
@@ -63,75 +62,38 @@ public:
             Mix_HaltChannel(channel_);
     }
 
-    void play() override
-    {
-        refresh();
-        if (state_ == BufferState::Playing || state_ == BufferState::Ended || !device_.wake())
-            return;
-        Mix_Chunk* chunk = sound_.get();
-        if (!chunk)
-            return;
-        if (state_ == BufferState::Paused) {
-            Mix_Resume(channel_);
-        } else if (Mix_PlayChannel(channel_, chunk, 0) < 0) {
-            return;
-        } else {
-            session_ = device_.session();
-        }
-        state_ = BufferState::Playing;
-        device_.sounding(length_ms(chunk));
-    }
-
-    void stop() override
-    {
-        refresh();
-        if (state_ == BufferState::Playing) {
-            Mix_Pause(channel_);
-            state_ = BufferState::Paused;
-        }
-    }
-
-    void rewind() override
-    {
-        if (live())
-            Mix_HaltChannel(channel_);
-        state_ = BufferState::AtStart;
-    }
-
-    bool is_playing() const override
-    {
-        const_cast<SdlSoundBuffer*>(this)->refresh();
-        return state_ == BufferState::Playing;
-    }
-
 private:
-    // The channel still holds this buffer's sound: the device has stayed open since it started.
-    bool live() const
+    int session() const override { return device_.session(); }
+    bool start() override
     {
-        return (state_ == BufferState::Playing || state_ == BufferState::Paused) && session_ == device_.session();
+        return begin([this](Mix_Chunk* chunk) { return Mix_PlayChannel(channel_, chunk, 0) >= 0; });
     }
-
-    void refresh()
+    bool resume() override
     {
-        if ((state_ == BufferState::Playing || state_ == BufferState::Paused) && !live())
-            state_ = BufferState::Ended;
-        else if (state_ == BufferState::Playing && !Mix_Playing(channel_))
-            state_ = BufferState::Ended;
+        return begin([this](Mix_Chunk*) {
+            Mix_Resume(channel_);
+            return true;
+        });
+    }
+    void pause() override { Mix_Pause(channel_); }
+    void halt() override { Mix_HaltChannel(channel_); }
+    bool sounding() const override { return Mix_Playing(channel_); }
+
+    template <class Go>
+    bool begin(Go go)
+    {
+        if (!device_.wake())
+            return false;
+        Mix_Chunk* chunk = sound_.get();
+        if (!chunk || !go(chunk))
+            return false;
+        device_.sounding(length_ms(chunk));
+        return true;
     }
 
     SdlAudioDevice& device_;
     LoadedSound sound_;
     int channel_;
-    int session_ = -1;
-    BufferState state_ = BufferState::AtStart;
-};
-
-class SilentBuffer final : public SoundBuffer {
-public:
-    void play() override {}
-    void stop() override {}
-    void rewind() override {}
-    bool is_playing() const override { return false; }
 };
 
 class SdlSimplePlayer final : public SimplePlayer {
@@ -169,7 +131,7 @@ private:
 
 class SdlSoundSystem final : public SoundSystem {
 public:
-    explicit SdlSoundSystem(SdlSoundOptions options) : device_(std::move(options)), player_(device_) {}
+    explicit SdlSoundSystem(SoundOptions options) : device_(std::move(options)), player_(device_) {}
 
     std::unique_ptr<SoundBuffer> make_buffer(const QString& path) override
     {
@@ -189,7 +151,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<SoundSystem> make_sdl_sound_system(SdlSoundOptions options)
+std::unique_ptr<SoundSystem> make_sdl_sound_system(SoundOptions options)
 {
     return std::make_unique<SdlSoundSystem>(std::move(options));
 }

@@ -10,7 +10,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
   qt6-webengine-dev libgif-dev
-  libsdl2-mixer-dev
+  libsdl2-mixer-dev libpulse-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdg-utils qt6-wayland dpkg-dev

@@ -6,12 +6,13 @@
 // the files), and the recorded sink carries nothing else, so a sound starts at the first
 // non-zero sample after silence, and a run of zeros inside a sound is an underrun.
 //
-// Usage: bench_game_sound <program folder> <recording.raw> [buffer frames] [strikes a series]
+// Usage: bench_game_sound <program folder> <recording.raw> [buffer frames] [strikes a series] [whole games]
 #include "game/window/game_app.h"
 #include "bench/summary.h"
 #include "tests/game/fake_desktop.h"
 #include "tests/game/game_folder.h"
 #include "platform/fakes/scripted_prompt.h"
+#include "platform/wav_pcm.h"
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -22,6 +23,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <mutex>
 #include <signal.h>
 #include <sys/wait.h>
@@ -207,10 +209,14 @@ public:
         return -1;
     }
     // Strikes whatever `pick` names, `count` times, `gap_ms` apart, over as many games as it
-    // takes; only strikes that did what was meant are kept.
+    // takes. Every press the engine counts as meant is measured, however late it counts it (a
+    // busy UI thread delays exactly the presses whose sound matters most); a press counted as
+    // something else (a seal gone by the time the press is handled is a miss) or never
+    // counted is noted and another one made.
     template <class Pick>
     void series(Kind kind, int count, int gap_ms, bool quiet, Pick pick)
     {
+        Counting& c = counting[kind];
         int done = 0;
         while (done < count) {
             if (!playing())
@@ -219,28 +225,53 @@ public:
             const int hole = pick();
             if (hole < 0 || !playing())
                 continue;
+            const int other = kind == Kind::Double ? find(GameEngine::kSeal, hole) : -1;
+            if (kind == Kind::Double && other < 0)
+                continue;
             const int hits = w_.engine().hits(), misses = w_.engine().misses();
             Event e = strike(kind, hole, done % 2 == 1);
             Event second{};
+            const bool hit_expected = kind != Kind::Miss && kind != Kind::Yeti;
+            const int presses = kind == Kind::Double ? 2 : 1;
             if (kind == Kind::Double) {
-                const int other = find(GameEngine::kSeal, hole);
-                if (other < 0)
-                    continue;
                 run_for(40);
                 second = strike(kind, other, !e.by_key);
             }
-            run_for(30);
-            const bool hit_expected = kind != Kind::Miss && kind != Kind::Yeti;
-            const int want_hits = kind == Kind::Double ? 2 : 1;
-            const bool did = hit_expected ? w_.engine().hits() == hits + want_hits && w_.engine().misses() == misses
-                                          : w_.engine().misses() == misses + 1;
-            if (!did)
+            const auto counted = [&] {
+                return w_.engine().hits() + w_.engine().misses() >= hits + misses + presses;
+            };
+            wait_until(counted, 1000);
+            // After the last press's input went out: the engine counts the presses in order.
+            const double counted_ms = (now_ns() - (presses == 2 ? second.t_ns : e.t_ns)) / 1e6;
+            c.presses += presses;
+            if (!counted()) {
+                ++c.never;
                 continue;
+            }
+            const bool did = hit_expected ? w_.engine().hits() == hits + presses && w_.engine().misses() == misses
+                                          : w_.engine().misses() == misses + 1;
+            if (!did) {
+                ++c.otherwise;
+                continue;
+            }
+            if (counted_ms > 30) {
+                ++c.late;
+                c.latest_ms = std::max(c.latest_ms, counted_ms);
+            }
             events.push_back(e);
             if (kind == Kind::Double)
                 events.push_back(second);
             ++done;
+            run_for(std::max(0, 30 - static_cast<int>(counted_ms)));
         }
+    }
+    // Runs the event loop until `done` holds or `limit_ms` have passed.
+    template <class Done>
+    void wait_until(Done done, int limit_ms)
+    {
+        const auto until = Wall::now() + std::chrono::milliseconds(limit_ms);
+        while (!done() && Wall::now() < until)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 1);
     }
     void point_at_window()
     {
@@ -255,6 +286,15 @@ public:
     }
 
     std::vector<Event> events;
+    // What became of the presses of each series.
+    struct Counting {
+        int presses = 0;
+        int late = 0;      // counted as meant, more than 30 ms after the input
+        double latest_ms = 0;
+        int otherwise = 0; // counted, but not as meant
+        int never = 0;     // not counted within a second
+    };
+    std::map<Kind, Counting> counting;
 
 private:
     PokanWindow& w_;
@@ -269,7 +309,28 @@ struct Heard {
     double delay_ms = -1;
     double length_ms = 0;
     int gaps = 0; // runs of 1 ms of zeros or more inside the sounds
+    int64_t start = -1; // the frame where the first sound starts
 };
+
+// How many frames of a sound's beginning are missing where it was heard from `start` on:
+// the first 32 frames heard are looked for in the sound's first 50 ms, from its first
+// frame that is not silent. -1 when they are not there (something else sounded too).
+int missing_start(const Recorder& rec, int64_t start, const platform::Pcm& pcm)
+{
+    constexpr int kMatch = 32;
+    const auto& heard = rec.samples();
+    size_t first = 0;
+    while (first + 1 < pcm.size() && pcm[first] == 0 && pcm[first + 1] == 0)
+        first += 2;
+    for (int k = 0; k < kRate / 20; ++k) {
+        const size_t at = first + 2 * static_cast<size_t>(k);
+        if (at + 2 * kMatch > pcm.size() || static_cast<size_t>(start + kMatch) * 2 > heard.size())
+            return -1;
+        if (std::equal(pcm.begin() + at, pcm.begin() + at + 2 * kMatch, heard.begin() + start * 2))
+            return k;
+    }
+    return -1;
+}
 Heard listen(const Recorder& rec, int64_t t_ns, int64_t until_ns)
 {
     Heard h;
@@ -296,6 +357,7 @@ Heard listen(const Recorder& rec, int64_t t_ns, int64_t until_ns)
     }
     if (start >= 0) {
         h.delay_ms = (rec.time_of(start) - t_ns) / 1e6;
+        h.start = start;
         // The first sound lasts until 30 ms of silence, wherever that is.
         const int64_t end = static_cast<int64_t>(rec.frames());
         int64_t f = start, quiet = 0, sounded = start;
@@ -315,11 +377,15 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <program folder> <recording.raw> [buffer frames] [strikes a series]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s <program folder> <recording.raw> [buffer frames] [strikes a series] [whole games]\n",
+                     argv[0]);
         return 2;
     }
-    const int buffer = argc > 3 ? std::atoi(argv[3]) : platform::SdlSoundOptions{}.buffer_frames;
+    const int buffer =
+        argc > 3 && std::atoi(argv[3]) > 0 ? std::atoi(argv[3]) : platform::SoundOptions{}.buffer_frames;
     const int strikes = argc > 4 ? std::atoi(argv[4]) : 100;
+    const int whole_games = std::max(1, argc > 5 ? std::atoi(argv[5]) : 1);
     Display* x = XOpenDisplay(nullptr);
     if (!x) {
         std::fprintf(stderr, "no X display\n");
@@ -336,9 +402,21 @@ int main(int argc, char* argv[])
     }
     platform::SystemClock clock;
     platform::SystemRandom random;
-    platform::SdlSoundOptions options;
+    platform::SoundOptions options;
     options.buffer_frames = buffer;
-    auto sound = platform::make_sdl_sound_system(options);
+    // The sound server's own device end, as the game picks it, unless SDL_AUDIODRIVER names
+    // an SDL driver; its sizes from the environment, to compare them.
+    const auto env = [](const char* name, int fallback) {
+        bool ok = false;
+        const int v = qEnvironmentVariableIntValue(name, &ok);
+        return ok ? v : fallback;
+    };
+    options.pulse_buffer_frames = env("PULSE_BUFFER", options.pulse_buffer_frames);
+    options.pulse_period_frames = env("PULSE_PERIOD", options.pulse_period_frames);
+    options.pulse_margin_frames = env("PULSE_MARGIN", options.pulse_margin_frames);
+    options.pulse_write_ahead = env("PULSE_WRITE_AHEAD", options.pulse_write_ahead) != 0;
+    const bool on_sdl = !qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER");
+    auto sound = platform::make_sound_system(options);
     platform::ScriptedPrompt prompt; // the result box answers at once
     FakeDesktop desktop;
     GameApp game({clock, random, *sound, prompt, desktop.services}, GamePaths::in_folder(dir.path()),
@@ -352,6 +430,7 @@ int main(int argc, char* argv[])
     b.run_for(3000);
     if (!sound->has_device()) {
         std::fprintf(stderr, "the game found no sound device\n");
+        rec.stop();
         return 1;
     }
     GameSettings& settings = w.data().settings;
@@ -384,19 +463,24 @@ int main(int argc, char* argv[])
     b.end_game();
     w.mode_click(0);
     b.run_for(1500);
-    // A whole game with its music and strikes on it, for underruns.
+    // Whole games with their music and strikes on them, for underruns.
     settings.hazure_rate = 20;
-    b.start_game(false);
-    const int64_t game_from = b.events.back().t_ns;
-    int n = 0;
-    while (b.playing()) {
-        b.run_for(450);
-        const int hole = b.find(GameEngine::kSeal);
-        if (hole >= 0 && b.playing())
-            b.events.push_back(b.strike(Kind::WholeGame, hole, ++n % 2 == 0));
+    std::vector<std::pair<int64_t, int64_t>> games;
+    for (int g = 0; g < whole_games; ++g) {
+        if (g > 0)
+            b.run_for(1500);
+        b.start_game(false);
+        const int64_t game_from = b.events.back().t_ns;
+        int n = 0;
+        while (b.playing()) {
+            b.run_for(450);
+            const int hole = b.find(GameEngine::kSeal);
+            if (hole >= 0 && b.playing())
+                b.events.push_back(b.strike(Kind::WholeGame, hole, ++n % 2 == 0));
+        }
+        b.run_for(1500);
+        games.emplace_back(game_from, now_ns());
     }
-    b.run_for(1500);
-    const int64_t game_to = now_ns();
     b.run_for(500);
     rec.stop();
     w.close();
@@ -407,14 +491,31 @@ int main(int argc, char* argv[])
         std::fclose(f);
     }
 
-    std::printf("mixer buffer %d frames (%.1f ms); %.0f s recorded\n", buffer, buffer * 1000.0 / kRate,
-                static_cast<double>(rec.frames()) / kRate);
+    if (on_sdl)
+        std::printf("SDL's device, mixer buffer %d frames (%.1f ms)", buffer, buffer * 1000.0 / kRate);
+    else
+        std::printf("the server's own stream: %d frames queued (%.1f ms), asked for %d at a time (%.1f ms), new "
+                    "sounds %s", options.pulse_buffer_frames, options.pulse_buffer_frames * 1000.0 / kRate,
+                    options.pulse_period_frames, options.pulse_period_frames * 1000.0 / kRate,
+                    options.pulse_write_ahead ? "written over the queue" : "behind the queue");
+    if (!on_sdl && options.pulse_write_ahead)
+        std::printf(" from %d frames (%.1f ms) past the playing one", options.pulse_margin_frames,
+                    options.pulse_margin_frames * 1000.0 / kRate);
+    std::printf("; %.0f s recorded\n", static_cast<double>(rec.frames()) / kRate);
     auto& ev = b.events;
     double single_hit_ms = 305; // q1.wav's sound, replaced by the shortest hit heard
+    // The sounds as the device gets them, to see whether each began whole.
+    const auto hit_pcm = platform::load_wav_pcm(dir.filePath(QStringLiteral("wav/q1.wav")), kRate);
+    const auto music_pcm = platform::load_wav_pcm(dir.filePath(QStringLiteral("wav/kirakira.wav")), kRate);
     for (Kind kind : {Kind::F1, Kind::Hit, Kind::HitAfterSilence, Kind::Double, Kind::Miss, Kind::Yeti, Kind::Zan}) {
         std::vector<double> delays[2];
         std::vector<double> syncs;
         int count = 0, heard = 0, once = 0, gaps = 0, both_heard = 0;
+        int began_whole = 0, began_cut = 0, began_other = 0;
+        double most_cut_ms = 0;
+        const platform::Pcm* pcm = kind == Kind::F1 ? music_pcm.get()
+                                   : kind == Kind::Hit || kind == Kind::HitAfterSilence ? hit_pcm.get()
+                                                                                         : nullptr;
         std::vector<int> sounds_heard;
         double min_len = 1e9, max_len = 0;
         for (size_t i = 0; i < ev.size(); ++i) {
@@ -437,6 +538,13 @@ int main(int argc, char* argv[])
             syncs.push_back(e.sync_ns / 1e6);
             if (h.sounds > 0) {
                 delays[e.by_key].push_back(h.delay_ms);
+                if (pcm) {
+                    const int missing = missing_start(rec, h.start, *pcm);
+                    began_whole += missing == 0;
+                    began_cut += missing > 0;
+                    began_other += missing < 0;
+                    most_cut_ms = std::max(most_cut_ms, missing * 1000.0 / kRate);
+                }
                 min_len = std::min(min_len, h.length_ms);
                 max_len = std::max(max_len, h.length_ms);
             }
@@ -450,6 +558,13 @@ int main(int argc, char* argv[])
         if (kind == Kind::Double)
             std::printf(", both hits heard in %d", both_heard);
         std::printf("\n");
+        if (pcm)
+            std::printf("  beginnings: %d heard from the sound's first sample, %d cut (up to %.1f ms), %d with another "
+                        "sound over them\n", began_whole, began_cut, most_cut_ms, began_other);
+        if (const auto c = b.counting.find(kind); c != b.counting.end())
+            std::printf("  presses: %d made; of those measured, %d counted by the engine more than 30 ms after the "
+                        "input (latest %.0f ms); %d counted as something else, %d never counted (not measured)\n",
+                        c->second.presses, c->second.late, c->second.latest_ms, c->second.otherwise, c->second.never);
         if (kind == Kind::Hit && heard > 0)
             single_hit_ms = min_len;
         for (int by_key = 0; by_key < 2; ++by_key) {
@@ -468,12 +583,14 @@ int main(int argc, char* argv[])
                         s.p50, s.p99, s.max, summarise(syncs).p99);
         }
     }
-    const Heard whole = listen(rec, game_from, game_to);
-    std::printf("whole game with music and strikes: %d gaps of 1 ms or more inside the sounds\n", whole.gaps);
-    // Where the events lie in the recording, for the picture.
+    std::printf("whole games with music and strikes: gaps of 1 ms or more inside the sounds:");
+    for (const auto& [from, to] : games)
+        std::printf(" %d", listen(rec, from, to).gaps);
+    std::printf("\n");
+    // Where the last game's events lie in the recording, for the picture.
     std::printf("events (s into the recording):");
     for (const Event& e : ev)
-        if (e.kind == Kind::WholeGame || (e.kind == Kind::F1 && e.t_ns >= game_from))
+        if (e.t_ns >= games.back().first && (e.kind == Kind::WholeGame || e.kind == Kind::F1))
             std::printf(" %s@%.3f", name(e.kind), static_cast<double>(rec.frame_at(e.t_ns)) / kRate);
     std::printf("\n");
     XCloseDisplay(x);

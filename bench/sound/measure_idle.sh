@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# What the game costs while nothing sounds, with a real sound server: CPU (run time of
-# every thread, from schedstat) and wake-ups (voluntary context switches of every thread)
-# over SECONDS (default 10) on the title plate and then on the idle board.
-# The game runs under its own Xvfb on a private PulseAudio (SDL's pulseaudio driver).
+# What the game costs while nothing sounds, and while its music plays, with a real sound
+# server: CPU (run time of every thread, from schedstat) and wake-ups (voluntary context
+# switches of every thread) over SECONDS_EACH (default 10) on the title plate, on the idle
+# board, and in a game (F1: its music plays).
+# The game runs under its own Xvfb on a private PulseAudio (SERVER=pipewire: PipeWire).
 # Usage: bench/sound/measure_idle.sh [program folder]   (default: build/suite)
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -15,10 +16,12 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 secs="${SECONDS_EACH:-10}"
 tmp=$(mktemp -d)
-. "$here/pulse_server.sh"
+. "$here/${SERVER:-pulse}_server.sh"
 trap 'kill "${pid:-}" 2>/dev/null; pulse_stop; rm -rf "$tmp"' EXIT
 pulse_start "$tmp/pulse"
-export SDL_AUDIODRIVER=pulseaudio QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb
+# SDL_DRIVER=pulseaudio (or pipewire): SDL's device through that driver; else the game's own stream.
+if [ -n "${SDL_DRIVER:-}" ]; then export SDL_AUDIODRIVER="$SDL_DRIVER"; else unset SDL_AUDIODRIVER; fi
 # A program folder of its own, so that the run leaves the real one alone.
 cp -r "$suite/bmp" "$suite/wav" "$suite/hitc.csv" "$suite/missc.csv" "$suite/mpkx_v1081dx7" "$tmp/"
 
@@ -52,4 +55,7 @@ wid=$(xdotool search --pid "$pid" --name . | tail -1)
 xdotool mousemove --window "$wid" 100 200 click 1
 sleep 3
 measure "idle board (${secs} s)"
+xdotool windowfocus --sync "$wid" key F1
+sleep 1
+measure "a game with its music (${secs} s)"
 echo "streams on the server now:"; pactl list short sink-inputs | sed 's/^/  /'

@@ -7,8 +7,9 @@ here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 bash "$here/needs.sh"
 tmp=$(mktemp -d)
-. "$here/pulse_server.sh"
+. "$here/${SERVER:-pulse}_server.sh"
 trap 'pulse_stop; rm -rf "$tmp"' EXIT
 pulse_start "$tmp/pulse"
-export SDL_AUDIODRIVER=pulseaudio
+# SDL_DRIVER=pulseaudio: SDL's device through that driver; else the game's own stream.
+if [ -n "${SDL_DRIVER:-}" ]; then export SDL_AUDIODRIVER="$SDL_DRIVER"; else unset SDL_AUDIODRIVER; fi
 BENCH_PULSE_PID="$pulse_pid" "$root/build/bench/bench_sound_server_loss" "$root/build/suite/wav/kirakira.wav" "$root/build/suite/wav/q1.wav"

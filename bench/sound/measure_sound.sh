@@ -3,8 +3,10 @@
 # input, parec recording) on a private PulseAudio with a null sink under its own Xvfb,
 # and draws the last whole game of the recording as a spectrogram.
 # Usage: bench/sound/measure_sound.sh [buffer frames] [strikes a series] [picture.png]
-#   defaults: the mixer's own buffer, 100 strikes, no picture
-# LOAD=2 runs two busy loops beside it (the machine's two cores loaded).
+#   defaults: the mixer's own buffer (0 names it too), 100 strikes, no picture
+# LOAD=2 runs two busy loops beside it (the machine's two cores loaded); GAMES=3 plays three
+# whole games at the end instead of one. SERVER=pipewire runs a private PipeWire with its
+# PulseAudio service instead of PulseAudio.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
@@ -15,16 +17,20 @@ fi
 bench="$root/build/bench/bench_game_sound"
 [ -x "$bench" ] || { echo "build it first: cmake --build build --target bench_game_sound" >&2; exit 2; }
 tmp=$(mktemp -d)
-. "$here/pulse_server.sh"
+. "$here/${SERVER:-pulse}_server.sh"
 busy=()
 trap 'for p in "${busy[@]}"; do kill "$p" 2>/dev/null; done; pulse_stop; rm -rf "$tmp"' EXIT
 pulse_start "$tmp/pulse"
-export SDL_AUDIODRIVER=pulseaudio QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb
+# SDL_DRIVER=pulseaudio (or pipewire): SDL's device through that driver of SDL's; else the
+# game's own stream on the server (PULSE_BUFFER, PULSE_PERIOD, PULSE_MARGIN frames,
+# PULSE_WRITE_AHEAD=0|1).
+if [ -n "${SDL_DRIVER:-}" ]; then export SDL_AUDIODRIVER="$SDL_DRIVER"; else unset SDL_AUDIODRIVER; fi
 for _ in $(seq "${LOAD:-0}"); do (while :; do :; done) & busy+=($!); done
 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) cores"
 raw="${RECORDING:-$tmp/game.raw}"
-"$bench" "$root/build/suite" "$raw" ${1:+"$1"} ${2:+"$2"} | tee "$tmp/report"
+"$bench" "$root/build/suite" "$raw" "${1:-0}" "${2:-100}" "${GAMES:-1}" | tee "$tmp/report"
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 if [ -n "${3:-}" ]; then

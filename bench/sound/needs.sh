@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what the sound benchmarks need and the suite does not: a sound server, its
+# Installs what the sound benchmarks need and the suite does not: a sound server (PipeWire
+# with its PulseAudio service and session manager too when SERVER=pipewire), its
 # command-line clients, sox and xdotool. Never run by the tests.
 set -euo pipefail
 packages=(pulseaudio pulseaudio-utils sox xdotool xvfb xauth)
+[ "${SERVER:-}" = pipewire ] && packages+=(pipewire pipewire-pulse wireplumber)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,6 +4,7 @@
 // server again at its next start.
 #include "game_folder.h"
 #include "x_session.h"
+#include "tests/platform/sound_server.h"
 #include "game/window/game_build.h"
 #include "game/data/game_texts.h"
 #include <QTemporaryDir>
@@ -14,74 +15,6 @@
 #include <signal.h>
 
 namespace {
-
-// A private PulseAudio with a null sink on a socket of its own.
-class SoundServer {
-public:
-    explicit SoundServer(const QString& dir) : dir_(dir) {}
-    ~SoundServer() { stop(); }
-    static bool available()
-    {
-        return !QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty()
-               && !QStandardPaths::findExecutable(QStringLiteral("pactl")).isEmpty();
-    }
-    QString address() const { return QStringLiteral("unix:") + dir_ + QStringLiteral("/pulse.sock"); }
-    bool start()
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), dir_);
-        env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), dir_ + QStringLiteral("/runtime"));
-        server_.setProcessEnvironment(env);
-        server_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        server_.start(QStringLiteral("pulseaudio"),
-                      {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
-                       QStringLiteral("--disallow-exit"), QStringLiteral("--use-pid-file=no"),
-                       QStringLiteral("--log-level=0"), QStringLiteral("--load=module-null-sink sink_name=bench"),
-                       QStringLiteral("--load=module-native-protocol-unix auth-anonymous=1 socket=") + dir_
-                           + QStringLiteral("/pulse.sock")});
-        if (!server_.waitForStarted())
-            return false;
-        for (int i = 0; i < 100; ++i) {
-            if (pactl({QStringLiteral("info")}).has_value())
-                return true;
-            QTest::qWait(50);
-        }
-        return false;
-    }
-    // Gone at once, as a crashed server is.
-    void kill()
-    {
-        ::kill(static_cast<pid_t>(server_.processId()), SIGKILL);
-        server_.waitForFinished();
-    }
-    void stop()
-    {
-        if (server_.state() != QProcess::NotRunning)
-            kill();
-    }
-    // The streams playing on the server, one line each.
-    int streams()
-    {
-        const auto out = pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
-        return out ? static_cast<int>(out->count('\n')) : -1;
-    }
-
-private:
-    std::optional<QByteArray> pactl(const QStringList& args)
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("PULSE_SERVER"), address());
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral("pactl"), args);
-        if (!p.waitForFinished(5000) || p.exitCode() != 0)
-            return std::nullopt;
-        return p.readAllStandardOutput();
-    }
-
-    QString dir_;
-    QProcess server_;
-};
 
 bool wait_until(const std::function<bool()>& done, int timeout_ms)
 {
@@ -131,41 +64,50 @@ private slots:
                  "no pulseaudio and pactl to run a sound server (scripts/setup.sh --tests installs them)");
         XSession x;
         QVERIFY2(x.ok(), XSession::kNoServer);
-        QTemporaryDir dir;
-        const QString program = QStringLiteral("mpkx_v1081dx7");
-        QVERIFY(copy_program_folder(dir.filePath(QStringLiteral("game")), program));
-        SoundServer server(dir.path());
-        QVERIFY(server.start());
-        QProcess game;
-        QProcessEnvironment env = x.environment();
-        env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("pulseaudio"));
-        env.insert(QStringLiteral("PULSE_SERVER"), server.address());
-        game.setProcessEnvironment(env);
-        game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        game.start(dir.filePath(QStringLiteral("game/") + program), {});
-        QVERIFY(game.waitForStarted());
-        QVERIFY(x.wait_for_window(game_texts::caption(GameBuild::current().version_text)));
-        QTest::qWait(500);
+        // The game's own stream on the server, and SDL's device when SDL_AUDIODRIVER asks for it.
+        for (const QString& sdl_driver : {QString(), QStringLiteral("pulseaudio")}) {
+            const QString through = sdl_driver.isEmpty() ? QStringLiteral(" (own stream)") : QStringLiteral(" (SDL)");
+            QTemporaryDir dir;
+            const QString program = QStringLiteral("mpkx_v1081dx7");
+            QVERIFY(copy_program_folder(dir.filePath(QStringLiteral("game")), program));
+            SoundServer server(dir.path());
+            QVERIFY(server.start());
+            QProcess game;
+            QProcessEnvironment env = x.environment();
+            if (sdl_driver.isEmpty())
+                env.remove(QStringLiteral("SDL_AUDIODRIVER"));
+            else
+                env.insert(QStringLiteral("SDL_AUDIODRIVER"), sdl_driver);
+            env.insert(QStringLiteral("PULSE_SERVER"), server.address());
+            game.setProcessEnvironment(env);
+            game.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            game.start(dir.filePath(QStringLiteral("game/") + program), {});
+            QVERIFY(game.waitForStarted());
+            QVERIFY(x.wait_for_window(game_texts::caption(GameBuild::current().version_text)));
+            QTest::qWait(500);
 
-        x.press_key(XK_F1); // a game: its music plays on the server
-        QVERIFY2(wait_until([&] { return server.streams() > 0; }, 5000), "the game's music never reached the server");
-        server.kill();
-        x.press_key(XK_KP_5); // strikes and a new game, with no server to play them
-        x.press_key(XK_F1);
-        QTest::qWait(2500);
-        x.press_key(XK_KP_5);
+            x.press_key(XK_F1); // a game: its music plays on the server
+            QVERIFY2(wait_until([&] { return server.streams() > 0; }, 5000),
+                     qPrintable("the game's music never reached the server" + through));
+            server.kill();
+            x.press_key(XK_KP_5); // strikes and a new game, with no server to play them
+            x.press_key(XK_F1);
+            QTest::qWait(2500);
+            x.press_key(XK_KP_5);
 
-        QVERIFY(server.start());
-        x.press_key(XK_F1); // the next game finds the server again
-        QVERIFY2(wait_until([&] { return server.streams() > 0; }, 5000), "the sound did not come back with the server");
+            QVERIFY(server.start());
+            x.press_key(XK_F1); // the next game finds the server again
+            QVERIFY2(wait_until([&] { return server.streams() > 0; }, 5000),
+                     qPrintable("the sound did not come back with the server" + through));
 
-        // The window still answers: the close question comes and ends the game.
-        x.press_key(XK_q, XK_Control_L);
-        QVERIFY(x.wait_for_window(game_texts::kCloseTitle));
-        x.press_key(XK_Return);
-        QVERIFY2(wait_for_exit(game), "the game did not end");
-        QCOMPARE(game.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(game.exitCode(), 0);
+            // The window still answers: the close question comes and ends the game.
+            x.press_key(XK_q, XK_Control_L);
+            QVERIFY(x.wait_for_window(game_texts::kCloseTitle));
+            x.press_key(XK_Return);
+            QVERIFY2(wait_for_exit(game), qPrintable("the game did not end" + through));
+            QCOMPARE(game.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(game.exitCode(), 0);
+        }
     }
 };
 

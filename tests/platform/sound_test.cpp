@@ -1,14 +1,17 @@
 #include "platform/sound.h"
+#include "tests/platform/sound_server.h"
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <atomic>
 #include <csignal>
 #include <mutex>
+#include <string>
 
 using namespace platform;
 
@@ -66,6 +69,37 @@ struct Tap {
     }
 };
 
+// The samples of one channel that are not zero, in the order the server played them.
+std::vector<int16_t> sounded_channel(const QByteArray& recording, int channel)
+{
+    std::vector<int16_t> out;
+    const auto* s = reinterpret_cast<const int16_t*>(recording.constData());
+    for (qsizetype i = channel; i < recording.size() / 2; i += 2)
+        if (s[i] != 0)
+            out.push_back(s[i]);
+    return out;
+}
+
+// 1, 2, 3 ... n.
+std::vector<int16_t> ramp(int from, int to)
+{
+    std::vector<int16_t> r;
+    for (int v = from; v <= to; ++v)
+        r.push_back(static_cast<int16_t>(v));
+    return r;
+}
+
+// Empty when the two are the same; else where they part.
+std::string difference(const std::vector<int16_t>& heard, const std::vector<int16_t>& want)
+{
+    if (heard == want)
+        return {};
+    const size_t at = std::mismatch(heard.begin(), heard.end(), want.begin(), want.end()).first - heard.begin();
+    auto value = [at](const std::vector<int16_t>& v) { return at < v.size() ? std::to_string(v[at]) : "nothing"; };
+    return "heard " + std::to_string(heard.size()) + " frames, want " + std::to_string(want.size()) + "; frame "
+           + std::to_string(at) + " is " + value(heard) + ", want " + value(want);
+}
+
 void wait_ms(int ms)
 {
     QEventLoop loop;
@@ -112,7 +146,7 @@ TEST(SdlSound, ASoundAfterALongSilenceReachesTheMixerWhole)
         pcm[i] = static_cast<int16_t>(1 + (i * 37) % 20000);
     const QString path = write_wav(dir, "tone.wav", 44100, data);
     Tap tap;
-    platform::SdlSoundOptions options;
+    platform::SoundOptions options;
     options.close_after_ms = 100;
     options.tap = [&tap](const int16_t* s, int count) { tap(s, count); };
     auto sound = make_sdl_sound_system(options);
@@ -183,4 +217,72 @@ TEST(SdlSound, LeavesTerminationSignalsToTheProgram)
     EXPECT_EQ(current.sa_handler, SIG_DFL);
     ASSERT_EQ(sigaction(SIGINT, nullptr, &current), 0);
     EXPECT_EQ(current.sa_handler, SIG_DFL);
+}
+
+// On the sound server, a new sound is written over the queue the server already holds,
+// from just past the moment it plays: what was queued there must neither be cut short nor
+// be heard twice, and the new sound must be heard whole, once.
+TEST(PulseSound, SoundsWrittenOverTheQueueAreHeardWholeAndOnce)
+{
+    ASSERT_TRUE(SoundServer::available())
+        << "no pulseaudio and pactl to run a sound server (scripts/setup.sh --tests installs them)";
+    int argc = 1;
+    char name[] = "sound_test";
+    char* argv[] = {name};
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    SoundServer server(dir.path());
+    ASSERT_TRUE(server.start());
+    qputenv("PULSE_SERVER", server.address().toUtf8());
+    // Each sound counts 1, 2, 3 ... in a channel of its own, at the device's rate so that
+    // it is mixed unchanged: the recording shows which frame of which sound was heard.
+    const int frames = 44100 * 3 / 10;
+    auto ramp_wav = [&](const QString& file, int channel) {
+        QByteArray data(frames * 4, '\0');
+        auto* pcm = reinterpret_cast<int16_t*>(data.data());
+        for (int i = 0; i < frames; ++i)
+            pcm[2 * i + channel] = static_cast<int16_t>(i + 1);
+        return write_wav(dir, file, 44100, data);
+    };
+    QProcess parec;
+    const QString recording = dir.filePath(QStringLiteral("heard.raw"));
+    ASSERT_TRUE(server.record(parec, recording));
+    for (int i = 0; i < 200 && QFileInfo(recording).size() == 0; ++i)
+        wait_ms(10);
+    platform::SoundOptions options;
+    options.pulse_buffer_frames = 44100 / 5; // a deep queue, so that every change rewrites much of it
+    options.pulse_margin_frames = 44100 / 40; // the test is about where, not how soon
+    auto sound = make_pulse_sound_system(options);
+    ASSERT_TRUE(sound->has_device());
+    auto a = sound->make_buffer(ramp_wav(QStringLiteral("a.wav"), 0));
+    auto b = sound->make_buffer(ramp_wav(QStringLiteral("b.wav"), 1));
+
+    a->play();
+    wait_ms(100);
+    b->play(); // written over the queue that holds a's next 200 ms
+    wait_ms(100);
+    a->stop(); // restarted as a hit is: cut where it is, then whole from the start
+    a->rewind();
+    a->play();
+    wait_ms(60);
+    b->stop(); // paused and resumed as the music is: goes on where it stopped
+    wait_ms(80);
+    b->play();
+    wait_ms(900);
+    parec.terminate();
+    parec.waitForFinished();
+    QFile heard(recording);
+    ASSERT_TRUE(heard.open(QIODevice::ReadOnly));
+    const QByteArray bytes = heard.readAll();
+
+    const std::vector<int16_t> left = sounded_channel(bytes, 0);
+    const auto cut = std::adjacent_find(left.begin(), left.end(), [](int16_t x, int16_t y) { return y != x + 1; });
+    ASSERT_NE(cut, left.end()) << "the restart of the first sound is not heard";
+    const int first = *cut;
+    EXPECT_GT(first, 44100 / 10) << "the first sound was cut before its restart";
+    std::vector<int16_t> want = ramp(1, first);
+    const std::vector<int16_t> whole = ramp(1, frames);
+    want.insert(want.end(), whole.begin(), whole.end());
+    EXPECT_EQ(difference(left, want), "") << "the first sound, restarted after " << first << " frames";
+    EXPECT_EQ(difference(sounded_channel(bytes, 1), whole), "") << "the second sound, paused and resumed";
 }

@@ -1,0 +1,348 @@
+#include "pulse_device.h"
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+#include <algorithm>
+#include <cstring>
+#include <pulse/pulseaudio.h>
+
+namespace platform {
+namespace {
+
+constexpr int kFrameBytes = 4; // 16-bit stereo
+constexpr int kConnectWaitMs = 1000;
+
+} // namespace
+
+PulseDevice::PulseDevice(Options options) : options_(options)
+{
+    silence_timer_.setSingleShot(true);
+    QObject::connect(&silence_timer_, &QTimer::timeout, [this] { check_silence(); });
+    if (!open() || !wait_connected()) {
+        close();
+        state_ = State::Lost;
+    }
+}
+
+PulseDevice::~PulseDevice()
+{
+    close();
+}
+
+bool PulseDevice::open()
+{
+    failed_ = false;
+    written_ = 0;
+    last_change_ = 0;
+    started_at_ = {};
+    started_frame_ = 0;
+    timing_fresh_ = false;
+    server_rewinds_ = true;
+    loop_ = pa_threaded_mainloop_new();
+    if (!loop_)
+        return false;
+    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "mipo-suite");
+    if (!context_)
+        return false;
+    pa_context_set_state_callback(context_, on_context_state, this);
+    if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0
+        || pa_threaded_mainloop_start(loop_) < 0)
+        return false;
+    state_ = State::Open;
+    ++session_;
+    arm_silence_timer(options_.close_after_ms);
+    return true;
+}
+
+// Waits (a bounded time) until the server answered or refused.
+bool PulseDevice::wait_connected()
+{
+    const QDeadlineTimer deadline(kConnectWaitMs);
+    for (;;) {
+        pa_threaded_mainloop_lock(loop_);
+        const pa_context_state_t s = pa_context_get_state(context_);
+        pa_threaded_mainloop_unlock(loop_);
+        if (s == PA_CONTEXT_READY)
+            return true;
+        if (!PA_CONTEXT_IS_GOOD(s) || deadline.hasExpired())
+            return false;
+        QThread::usleep(200);
+    }
+}
+
+void PulseDevice::close()
+{
+    silence_timer_.stop();
+    if (loop_) {
+        pa_threaded_mainloop_lock(loop_);
+        if (stream_) {
+            pa_stream_set_state_callback(stream_, nullptr, nullptr);
+            pa_stream_set_write_callback(stream_, nullptr, nullptr);
+            pa_stream_disconnect(stream_);
+            pa_stream_unref(stream_);
+            stream_ = nullptr;
+        }
+        if (context_) {
+            pa_context_set_state_callback(context_, nullptr, nullptr);
+            pa_context_disconnect(context_);
+            pa_context_unref(context_);
+            context_ = nullptr;
+        }
+        pa_threaded_mainloop_unlock(loop_);
+        pa_threaded_mainloop_stop(loop_);
+        pa_threaded_mainloop_free(loop_);
+        loop_ = nullptr;
+    }
+    mixer_.halt_all();
+    if (state_ == State::Open) {
+        state_ = State::Idle;
+        ++session_;
+    }
+}
+
+void PulseDevice::on_context_state(pa_context* c, void* self)
+{
+    auto* d = static_cast<PulseDevice*>(self);
+    switch (pa_context_get_state(c)) {
+    case PA_CONTEXT_READY: {
+        if (pa_operation* o = pa_context_get_server_info(c, on_server_info, d))
+            pa_operation_unref(o);
+        const pa_sample_spec spec{PA_SAMPLE_S16NE, kRate, 2};
+        d->stream_ = pa_stream_new(c, "sound", &spec, nullptr);
+        if (!d->stream_) {
+            d->failed_ = true;
+            break;
+        }
+        pa_stream_set_state_callback(d->stream_, on_stream_state, d);
+        pa_stream_set_write_callback(d->stream_, on_write, d);
+        pa_stream_set_started_callback(d->stream_, on_started, d);
+        pa_buffer_attr attr{};
+        attr.maxlength = static_cast<uint32_t>(-1);
+        attr.tlength = static_cast<uint32_t>(d->options_.buffer_frames * kFrameBytes);
+        attr.prebuf = static_cast<uint32_t>(-1);
+        attr.minreq = static_cast<uint32_t>(d->options_.period_frames * kFrameBytes);
+        attr.fragsize = static_cast<uint32_t>(-1);
+        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
+        if (pa_stream_connect_playback(d->stream_, nullptr, &attr, flags, nullptr, nullptr) < 0)
+            d->failed_ = true;
+        break;
+    }
+    case PA_CONTEXT_FAILED:
+    case PA_CONTEXT_TERMINATED:
+        d->failed_ = true;
+        break;
+    default:
+        break;
+    }
+}
+
+// PulseAudio takes back what its sink has read but not yet played when a stream writes
+// over it; PipeWire's PulseAudio service does not: what it has read is final.
+void PulseDevice::on_server_info(pa_context*, const pa_server_info* info, void* self)
+{
+    if (info && info->server_name)
+        static_cast<PulseDevice*>(self)->server_rewinds_ = !std::strstr(info->server_name, "PipeWire");
+}
+
+void PulseDevice::on_stream_state(pa_stream* s, void* self)
+{
+    auto* d = static_cast<PulseDevice*>(self);
+    const pa_stream_state_t state = pa_stream_get_state(s);
+    if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED)
+        d->failed_ = true;
+}
+
+// On the stream's thread: the server has begun to play the stream (or again, after an
+// underrun). Until a timing report from after this moment arrives, the playing frame is
+// reckoned from the time since the first frames were handed over (or since this report,
+// after an underrun), which is never behind it; the report before said nothing played.
+void PulseDevice::on_started(pa_stream* s, void* self)
+{
+    auto* d = static_cast<PulseDevice*>(self);
+    if (d->timing_fresh_) { // again, after an underrun
+        d->started_at_ = std::chrono::steady_clock::now();
+        d->started_frame_ = d->reported_frame();
+    }
+    d->timing_fresh_ = false;
+    if (pa_operation* o = pa_stream_update_timing_info(s, on_timing, d))
+        pa_operation_unref(o);
+}
+
+void PulseDevice::on_timing(pa_stream*, int success, void* self)
+{
+    if (success)
+        static_cast<PulseDevice*>(self)->timing_fresh_ = true;
+}
+
+// On the stream's thread: the server wants `bytes` more at the end of its queue.
+void PulseDevice::on_write(pa_stream*, size_t bytes, void* self)
+{
+    auto* d = static_cast<PulseDevice*>(self);
+    if (d->written_ == 0) // the server cannot begin to play before it has the first frames
+        d->started_at_ = std::chrono::steady_clock::now();
+    const int64_t frames = static_cast<int64_t>(bytes) / kFrameBytes;
+    d->write(d->written_, frames);
+    d->written_ += frames;
+}
+
+void PulseDevice::write(int64_t from, int64_t frames)
+{
+    if (frames <= 0 || !stream_ || pa_stream_get_state(stream_) != PA_STREAM_READY)
+        return;
+    block_.resize(static_cast<size_t>(frames) * 2);
+    mixer_.mix(from, static_cast<int>(frames), block_.data());
+    pa_stream_write(stream_, block_.data(), block_.size() * sizeof(int16_t), nullptr, from * kFrameBytes,
+                    PA_SEEK_ABSOLUTE);
+}
+
+int64_t PulseDevice::reported_frame()
+{
+    pa_usec_t usec = 0;
+    if (!stream_ || pa_stream_get_state(stream_) != PA_STREAM_READY || pa_stream_get_time(stream_, &usec) < 0)
+        return 0;
+    return static_cast<int64_t>(usec * kRate / PA_USEC_PER_SEC);
+}
+
+// The frame the server reads next (the end of what it has taken from the queue).
+int64_t PulseDevice::read_frame()
+{
+    const pa_timing_info* t = stream_ ? pa_stream_get_timing_info(stream_) : nullptr;
+    if (!t || t->read_index_corrupt)
+        return written_;
+    const int64_t since = t->playing ? static_cast<int64_t>(pa_timeval_age(&t->timestamp)) : 0;
+    return t->read_index / kFrameBytes + since * kRate / 1'000'000;
+}
+
+int64_t PulseDevice::playing_frame()
+{
+    const int64_t reported = reported_frame();
+    if (timing_fresh_ || started_at_ == std::chrono::steady_clock::time_point{})
+        return reported;
+    const auto since =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started_at_);
+    return std::max(reported, started_frame_ + since.count() * kRate / 1'000'000);
+}
+
+// Where a change takes effect: a little past the frame the server plays now, or, when new
+// sounds wait for the queue, its end. Never before an earlier change, never past the end.
+int64_t PulseDevice::rewrite_from()
+{
+    int64_t at = written_;
+    if (options_.write_ahead && written_ > 0) {
+        at = playing_frame() + options_.margin_frames;
+        if (!server_rewinds_)
+            at = std::max(at, read_frame() + options_.margin_frames);
+        at = std::min(written_, at);
+    }
+    at = std::max(at, last_change_);
+    last_change_ = at;
+    return at;
+}
+
+void PulseDevice::notice_failure()
+{
+    if (failed_ && state_ == State::Open) {
+        close();
+        state_ = State::Lost;
+        ++session_;
+    }
+}
+
+template <class Change>
+int PulseDevice::change(Change c)
+{
+    notice_failure();
+    if (state_ == State::Idle && !open()) {
+        close();
+        state_ = State::Lost;
+    }
+    if (state_ != State::Open)
+        return -1;
+    pa_threaded_mainloop_lock(loop_);
+    const int64_t at = rewrite_from();
+    c(at);
+    write(at, written_ - at);
+    const int64_t left_ms = std::max<int64_t>(0, mixer_.quiet_from() - playing_frame()) * 1000 / kRate;
+    pa_threaded_mainloop_unlock(loop_);
+    const int until = static_cast<int>(std::min<int64_t>(left_ms, 24 * 3600 * 1000)) + options_.close_after_ms;
+    if (!silence_timer_.isActive() || silence_timer_.remainingTime() < until)
+        arm_silence_timer(until);
+    return session_;
+}
+
+int PulseDevice::start(int voice, std::shared_ptr<const Pcm> pcm)
+{
+    return change([&](int64_t at) { mixer_.start(voice, std::move(pcm), at); });
+}
+
+int PulseDevice::pause(int voice)
+{
+    notice_failure();
+    if (state_ != State::Open) // nothing sounds on a closed device
+        return session_;
+    return change([&](int64_t at) { mixer_.pause(voice, at); });
+}
+
+int PulseDevice::resume(int voice)
+{
+    return change([&](int64_t at) { mixer_.resume(voice, at); });
+}
+
+int PulseDevice::halt(int voice)
+{
+    notice_failure();
+    if (state_ != State::Open) // nothing sounds on a closed device
+        return session_;
+    return change([&](int64_t at) { mixer_.halt(voice, at); });
+}
+
+bool PulseDevice::sounding(int voice)
+{
+    notice_failure();
+    if (state_ != State::Open)
+        return false;
+    pa_threaded_mainloop_lock(loop_);
+    const bool s = mixer_.sounding(voice, playing_frame());
+    pa_threaded_mainloop_unlock(loop_);
+    return s;
+}
+
+int PulseDevice::session()
+{
+    notice_failure();
+    return session_;
+}
+
+void PulseDevice::arm_silence_timer(int ms)
+{
+    if (QCoreApplication::instance() && options_.close_after_ms >= 0)
+        silence_timer_.start(ms);
+}
+
+void PulseDevice::check_silence()
+{
+    notice_failure();
+    if (state_ != State::Open)
+        return;
+    pa_threaded_mainloop_lock(loop_);
+    // A paused sound counts as playing: it must be able to go on where it stopped.
+    const bool quiet = !mixer_.any_paused() && mixer_.quiet_from() <= playing_frame();
+    pa_threaded_mainloop_unlock(loop_);
+    if (quiet)
+        close();
+    else
+        arm_silence_timer(options_.close_after_ms);
+}
+
+void PulseDevice::reconnect()
+{
+    notice_failure();
+    if (state_ != State::Lost)
+        return;
+    if (!open() || !wait_connected()) {
+        close();
+        state_ = State::Lost;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,102 @@
+#pragma once
+#include "timeline_mixer.h"
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <functional>
+
+struct pa_threaded_mainloop;
+struct pa_context;
+struct pa_stream;
+struct pa_server_info;
+
+namespace platform {
+
+// The device end on the sound server itself (libpulse; PipeWire serves the same API):
+// a playback stream of our own that keeps `buffer_frames` queued on the server, as the
+// slack against a busy machine, and asks for more every `period_frames`. A new sound
+// does not wait behind that queue: the mix is written again over what the server has
+// not yet played, from a few milliseconds past the moment it plays now (the queue is
+// rewritten in place, at absolute positions, so what is already heard stays as it was).
+// PipeWire's PulseAudio service does not take back what it has read: there the rewrite
+// starts a few milliseconds past what it has read.
+//
+// As with SDL's device: no stream and no thread while nothing sounds (closed after
+// `close_after_ms` of silence, opened again by the next sound); a server that went away
+// leaves the device lost (every sound silent, every call quick) until reconnect().
+//
+// Every call is made on the thread that made the device; the stream's own thread mixes.
+class PulseDevice {
+public:
+    static constexpr int kRate = 44100;
+    struct Options {
+        int buffer_frames = 2048; // what the server holds ahead: the slack
+        int period_frames = 441;  // how much it asks for at once: the wake-ups
+        bool write_ahead = true;  // false: a new sound is appended behind the queue
+        int margin_frames = 353;  // how far past the playing moment a rewrite starts (8 ms)
+        int close_after_ms = 1000;
+    };
+    explicit PulseDevice(Options options);
+    ~PulseDevice();
+    PulseDevice(const PulseDevice&) = delete;
+    PulseDevice& operator=(const PulseDevice&) = delete;
+
+    // Whether a server answered at the start (or at the last reconnect) and has not gone away.
+    bool ready() const { return state_ != State::Lost && !failed_; }
+    void reconnect();
+
+    int add_voice() { return mixer_.add_voice(); }
+    // Each changes a voice from the moment the server can still change and returns the
+    // device's session then (see session()); -1 when the device is lost (nothing plays).
+    int start(int voice, std::shared_ptr<const Pcm> pcm);
+    int pause(int voice);
+    int resume(int voice);
+    int halt(int voice);
+    // Still to be heard from the moment playing now.
+    bool sounding(int voice);
+    // Changes whenever the device opens, closes or is lost: a voice started in an earlier
+    // session no longer holds its sound.
+    int session();
+
+private:
+    enum class State { Open, Idle, Lost };
+    bool open();
+    void close();
+    bool wait_connected();
+    template <class Change>
+    int change(Change c);
+    int64_t playing_frame();   // with the loop locked
+    int64_t reported_frame();  // with the loop locked
+    int64_t read_frame();      // with the loop locked
+    int64_t rewrite_from();    // with the loop locked
+    void write(int64_t from, int64_t frames); // with the loop locked
+    void check_silence();
+    void arm_silence_timer(int ms);
+    void notice_failure();
+
+    static void on_context_state(pa_context* c, void* self);
+    static void on_stream_state(pa_stream* s, void* self);
+    static void on_write(pa_stream* s, size_t bytes, void* self);
+    static void on_started(pa_stream* s, void* self);
+    static void on_server_info(pa_context* c, const pa_server_info* info, void* self);
+    static void on_timing(pa_stream* s, int success, void* self);
+
+    Options options_;
+    State state_ = State::Idle;
+    int session_ = 0;
+    TimelineMixer mixer_;
+    pa_threaded_mainloop* loop_ = nullptr;
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
+    int64_t written_ = 0;     // frames handed to the server: the end of the queue
+    int64_t last_change_ = 0; // no change goes before an earlier one
+    std::vector<int16_t> block_;
+    std::chrono::steady_clock::time_point started_at_; // when the server last began to play
+    int64_t started_frame_ = 0;
+    bool timing_fresh_ = false; // a timing report from after that moment arrived
+    bool server_rewinds_ = true; // takes back what its sink read but has not played
+    std::atomic<bool> failed_{false};
+    QTimer silence_timer_;
+};
+
+} // namespace platform

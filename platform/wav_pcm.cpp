@@ -1,0 +1,31 @@
+#include "wav_pcm.h"
+#include <QFile>
+#include <SDL.h>
+#include <cstring>
+
+namespace platform {
+
+std::shared_ptr<const Pcm> load_wav_pcm(const QString& path, int rate)
+{
+    SDL_AudioSpec spec{};
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV(QFile::encodeName(path).constData(), &spec, &data, &length))
+        return nullptr;
+    SDL_AudioCVT cvt{};
+    std::shared_ptr<Pcm> pcm;
+    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 2, rate) >= 0) {
+        cvt.len = static_cast<int>(length);
+        std::vector<Uint8> work(static_cast<size_t>(length) * static_cast<size_t>(std::max(cvt.len_mult, 1)));
+        std::memcpy(work.data(), data, length);
+        cvt.buf = work.data();
+        if (SDL_ConvertAudio(&cvt) == 0) {
+            pcm = std::make_shared<Pcm>(static_cast<size_t>(cvt.len_cvt) / 4 * 2);
+            std::memcpy(pcm->data(), work.data(), pcm->size() * sizeof(int16_t));
+        }
+    }
+    SDL_FreeWAV(data);
+    return pcm;
+}
+
+} // namespace platform
