@@ -20,7 +20,8 @@ public:
     static constexpr int kPassMs = 250;
     static constexpr const char* kVersion = "1.0.3";
 
-    explicit TokeiWindow(Now now = &QDateTime::currentDateTime, const QLocale& locale = QLocale());
+    // A lambda, not the function's address: Qt 6.5 added an overload with a time zone.
+    explicit TokeiWindow(Now now = [] { return QDateTime::currentDateTime(); }, const QLocale& locale = QLocale());
 
     // Places the window, prints the splash and starts the clock.
     void start();

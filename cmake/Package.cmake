@@ -63,14 +63,12 @@ set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 set(CPACK_COMPONENTS_ALL Unspecified debian)
 
-# Linked libraries come from dpkg-shlibdeps. Loaded at run time instead: the Japanese UI font, the
-# Japanese texts of Qt's own dialogs, and the browser's web engine process.
+# Linked libraries come from dpkg-shlibdeps. Loaded at run time instead: the Japanese UI font and the
+# Japanese texts of Qt's own dialogs. The browser's web engine process (libqt6webenginecore6-bin) is
+# named by the web engine library's own symbols file, so dpkg-shlibdeps adds it, with its version;
+# naming it here too would name it twice (the install test checks it is there, once).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(suite_runtime_depends "fonts-ipafont-gothic, qt6-translations-l10n")
-if(TARGET brovu_v1000)
-  string(APPEND suite_runtime_depends ", libqt6webenginecore6-bin")
-endif()
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "${suite_runtime_depends}")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, qt6-translations-l10n")
 # xdg-open for the home-page launcher (without it the page just does not open); Qt's Wayland
 # platform for QT_QPA_PLATFORM=wayland (the programs run through XWayland otherwise).
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")

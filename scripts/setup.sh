@@ -15,6 +15,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdg-utils qt6-wayland dpkg-dev
   libxcb1-dev libxtst-dev desktop-file-utils appstream
+  # What a minimal Debian 12 or 13 lacks for the build, the tests and the package (CPack needs `file`).
+  file
 )
 
 # Only the tests use these, never the programs: a private sound server for the tests of a game
