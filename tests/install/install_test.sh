@@ -244,7 +244,7 @@ else
 fi
 
 # --- the Debian package (cmake/Package.cmake): what it holds and needs, lintian's verdict,
-# lintian is there, and the game started from the unpacked package, keeping its files per user.
+# and the game started from the unpacked package, keeping its files per user.
 package_test()
 {
     local dir=$prefix/package
