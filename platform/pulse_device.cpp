@@ -275,12 +275,19 @@ int PulseDevice::start(int voice, std::shared_ptr<const Pcm> pcm)
     return change([&](int64_t at) { mixer_.start(voice, std::move(pcm), at); });
 }
 
-int PulseDevice::pause(int voice)
+// A change that only silences: nothing sounds on a closed device, so it is not opened for it.
+template <class Change>
+int PulseDevice::silence(Change c)
 {
     notice_failure();
-    if (state_ != State::Open) // nothing sounds on a closed device
+    if (state_ != State::Open)
         return session_;
-    return change([&](int64_t at) { mixer_.pause(voice, at); });
+    return change(c);
+}
+
+int PulseDevice::pause(int voice)
+{
+    return silence([&](int64_t at) { mixer_.pause(voice, at); });
 }
 
 int PulseDevice::resume(int voice)
@@ -290,10 +297,7 @@ int PulseDevice::resume(int voice)
 
 int PulseDevice::halt(int voice)
 {
-    notice_failure();
-    if (state_ != State::Open) // nothing sounds on a closed device
-        return session_;
-    return change([&](int64_t at) { mixer_.halt(voice, at); });
+    return silence([&](int64_t at) { mixer_.halt(voice, at); });
 }
 
 bool PulseDevice::sounding(int voice)

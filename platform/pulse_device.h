@@ -65,6 +65,8 @@ private:
     bool wait_connected();
     template <class Change>
     int change(Change c);
+    template <class Change>
+    int silence(Change c);
     int64_t playing_frame();   // with the loop locked
     int64_t reported_frame();  // with the loop locked
     int64_t read_frame();      // with the loop locked
