@@ -47,7 +47,6 @@ unmount_all()
     mounts=()
 }
 trap unmount_all EXIT
-trap 'exit 130' INT TERM HUP
 
 mount_into()  # mount_into <target> <mount arguments...>
 {
@@ -90,19 +89,17 @@ step()  # step <name> <command...>: runs it with its output in $logs/<name>.log
     fi
     return "$status"
 }
-skip()
-{
-    summary+=("$(printf '%-8s %-12s %-9s' skipped "$release" "$1")")
-}
 finish()
 {
     unmount_all
     echo
-    echo "check-release $release, commit $commit:"
+    echo "check-release $release, commit ${commit:-}:"
     printf '%s\n' "${summary[@]}"
     [ "$failed" -eq 0 ]
     exit $?
 }
+# Stopped by a signal: the steps so far are still reported.
+trap 'summary+=("interrupted"); failed=$((failed + 1)); finish' INT TERM HUP
 
 # --- the mirror this machine's apt uses: the first Debian archive (not its security archive) named in
 # its sources, deb822 or one-line.
