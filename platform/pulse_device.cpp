@@ -107,8 +107,8 @@ void PulseDevice::on_context_state(pa_context* c, void* self)
     case PA_CONTEXT_READY: {
         if (pa_operation* o = pa_context_get_server_info(c, on_server_info, d))
             pa_operation_unref(o);
-        const pa_sample_spec spec{PA_SAMPLE_S16NE, kRate, 2};
-        d->stream_ = pa_stream_new(c, "sound", &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_S16NE, kRate, 2};
+        d->stream_ = pa_stream_new(c, "sound", &format, nullptr);
         if (!d->stream_) {
             d->failed_ = true;
             break;

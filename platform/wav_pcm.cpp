@@ -7,14 +7,14 @@ namespace platform {
 
 std::shared_ptr<const Pcm> load_wav_pcm(const QString& path, int rate)
 {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(QFile::encodeName(path).constData(), &spec, &data, &length))
+    if (!SDL_LoadWAV(QFile::encodeName(path).constData(), &format, &data, &length))
         return nullptr;
     SDL_AudioCVT cvt{};
     std::shared_ptr<Pcm> pcm;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, 2, rate) >= 0) {
+    if (SDL_BuildAudioCVT(&cvt, format.format, format.channels, format.freq, AUDIO_S16SYS, 2, rate) >= 0) {
         cvt.len = static_cast<int>(length);
         std::vector<Uint8> work(static_cast<size_t>(length) * static_cast<size_t>(std::max(cvt.len_mult, 1)));
         std::memcpy(work.data(), data, length);
