@@ -71,6 +71,7 @@ private:
     int64_t reported_frame();  // with the loop locked
     int64_t read_frame();      // with the loop locked
     int64_t rewrite_from();    // with the loop locked
+    int64_t first_heard_frame() const;
     void write(int64_t from, int64_t frames); // with the loop locked
     void check_silence();
     void arm_silence_timer(int ms);
