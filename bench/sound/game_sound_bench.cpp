@@ -378,7 +378,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr,
-                     "usage: %s <program folder> <recording.raw> [buffer frames] [strikes a series] [whole games]\n",
+                     "usage: %s <program folder> <recording.raw> [buffer frames] [strikes a series] [whole games]"
+                     " [F1 starts]\n",
                      argv[0]);
         return 2;
     }
@@ -386,6 +387,7 @@ int main(int argc, char* argv[])
         argc > 3 && std::atoi(argv[3]) > 0 ? std::atoi(argv[3]) : platform::SoundOptions{}.buffer_frames;
     const int strikes = argc > 4 ? std::atoi(argv[4]) : 100;
     const int whole_games = std::max(1, argc > 5 ? std::atoi(argv[5]) : 1);
+    const int f1_starts = argc > 6 ? std::atoi(argv[6]) : 0; // 0: a tenth of the strikes, at least 10
     Display* x = XOpenDisplay(nullptr);
     if (!x) {
         std::fprintf(stderr, "no X display\n");
@@ -436,7 +438,7 @@ int main(int argc, char* argv[])
     GameSettings& settings = w.data().settings;
     settings.hazure_rate = 0;
     // strikes == 0: the whole game alone, to try a buffer size.
-    const int music_runs = strikes > 0 ? std::max(10, strikes / 10) : 0;
+    const int music_runs = f1_starts > 0 ? f1_starts : strikes > 0 ? std::max(10, strikes / 10) : 0;
     const int counted = strikes > 0 ? 10 : 0;
     for (int i = 0; i < music_runs; ++i) { // F1 from the idle board: the device is closed
         b.start_game(false);

@@ -5,7 +5,8 @@
 # Usage: bench/sound/measure_sound.sh [buffer frames] [strikes a series] [picture.png]
 #   defaults: the mixer's own buffer (0 names it too), 100 strikes, no picture
 # LOAD=2 runs two busy loops beside it (the machine's two cores loaded); GAMES=3 plays three
-# whole games at the end instead of one. SERVER=pipewire runs a private PipeWire with its
+# whole games at the end instead of one; F1S=100 starts the music from the idle board 100
+# times (a tenth of the strikes, at least 10, without it). SERVER=pipewire runs a private PipeWire with its
 # PulseAudio service instead of PulseAudio.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -30,7 +31,7 @@ for _ in $(seq "${LOAD:-0}"); do (while :; do :; done) & busy+=($!); done
 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg); $(nproc) cores"
 raw="${RECORDING:-$tmp/game.raw}"
-"$bench" "$root/build/suite" "$raw" "${1:-0}" "${2:-100}" "${GAMES:-1}" | tee "$tmp/report"
+"$bench" "$root/build/suite" "$raw" "${1:-0}" "${2:-100}" "${GAMES:-1}" "${F1S:-0}" | tee "$tmp/report"
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 if [ -n "${3:-}" ]; then
