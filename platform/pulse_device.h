@@ -19,7 +19,8 @@ namespace platform {
 // not yet played, from a few milliseconds past the moment it plays now (the queue is
 // rewritten in place, at absolute positions, so what is already heard stays as it was).
 // PipeWire's PulseAudio service does not take back what it has read: there the rewrite
-// starts a few milliseconds past what it has read.
+// starts a few milliseconds past what it has read. Nothing starts in the first frames
+// of a new stream, which the server never plays (see first_heard_frame()).
 //
 // As with SDL's device: no stream and no thread while nothing sounds (closed after
 // `close_after_ms` of silence, opened again by the next sound); a server that went away
