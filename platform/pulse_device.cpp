@@ -240,9 +240,9 @@ int64_t PulseDevice::rewrite_from()
 }
 
 // A new stream joins the sink behind what the sink has already mixed ahead (its latency),
-// and PulseAudio never plays the stream's frames that fall there: the first sound
-// written to a new stream lost up to that much of its start. The sink's latency is at
-// most what our stream asks of it, half of what the queue holds beyond two periods.
+// and PulseAudio never plays the stream's frames that fall there, so a sound written at
+// a new stream's start would lose up to that much of its beginning. The sink's latency is
+// at most what our stream asks of it: half of what the queue holds beyond two periods.
 int64_t PulseDevice::first_heard_frame() const
 {
     return std::max(options_.margin_frames, (options_.buffer_frames - 2 * options_.period_frames) / 2);

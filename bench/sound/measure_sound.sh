@@ -6,8 +6,8 @@
 #   defaults: the mixer's own buffer (0 names it too), 100 strikes, no picture
 # LOAD=2 runs two busy loops beside it (the machine's two cores loaded); GAMES=3 plays three
 # whole games at the end instead of one; F1S=100 starts the music from the idle board 100
-# times (a tenth of the strikes, at least 10, without it). SERVER=pipewire runs a private PipeWire with its
-# PulseAudio service instead of PulseAudio.
+# times (a tenth of the strikes, at least 10, without it). SERVER=pipewire runs a private
+# PipeWire with its PulseAudio service instead of PulseAudio.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
