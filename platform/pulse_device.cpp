@@ -18,10 +18,7 @@ PulseDevice::PulseDevice(Options options) : options_(options)
 {
     silence_timer_.setSingleShot(true);
     QObject::connect(&silence_timer_, &QTimer::timeout, [this] { check_silence(); });
-    if (!open() || !wait_connected()) {
-        close();
-        state_ = State::Lost;
-    }
+    connect();
 }
 
 PulseDevice::~PulseDevice()
@@ -37,7 +34,9 @@ bool PulseDevice::open()
     started_at_ = {};
     started_frame_ = 0;
     timing_fresh_ = false;
+    timing_asked_ = timing_answered_ = fresh_from_ = 0;
     server_rewinds_ = true;
+    held_ = true;
     loop_ = pa_threaded_mainloop_new();
     if (!loop_)
         return false;
@@ -48,10 +47,20 @@ bool PulseDevice::open()
     if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0
         || pa_threaded_mainloop_start(loop_) < 0)
         return false;
-    state_ = State::Open;
-    ++session_;
-    arm_silence_timer(options_.close_after_ms);
     return true;
+}
+
+// Connects and makes the stream, which plays (silence) until the first silence holds it: the
+// server sets a stream going much more slowly the first time (PipeWire: about 40 ms), and the
+// first sound should not wait for that.
+void PulseDevice::connect()
+{
+    if (open() && wait_connected() && wake()) {
+        arm_silence_timer(options_.close_after_ms);
+        return;
+    }
+    close();
+    state_ = State::Lost;
 }
 
 // Waits (a bounded time) until the server answered or refused.
@@ -100,6 +109,62 @@ void PulseDevice::close()
     }
 }
 
+// The next sound lets the held stream go on.
+bool PulseDevice::wake()
+{
+    if (!loop_)
+        return false;
+    pa_threaded_mainloop_lock(loop_);
+    held_ = false;
+    let_go();
+    pa_threaded_mainloop_unlock(loop_);
+    state_ = State::Open;
+    ++session_;
+    return true;
+}
+
+// Silence: the server holds the stream where it is; what it still had queued (silence)
+// is played when the stream goes on.
+void PulseDevice::hold()
+{
+    silence_timer_.stop();
+    pa_threaded_mainloop_lock(loop_);
+    held_ = true;
+    if (stream_ && pa_stream_get_state(stream_) == PA_STREAM_READY) {
+        if (pa_operation* o = pa_stream_cork(stream_, 1, nullptr, nullptr))
+            pa_operation_unref(o);
+        ask_timing();
+    }
+    mixer_.halt_all();
+    pa_threaded_mainloop_unlock(loop_);
+    state_ = State::Idle;
+    ++session_;
+}
+
+// The server plays the stream again from where it held it. Until a timing report from after
+// this moment arrives, the playing frame is reckoned from the time since (see playing_frame()).
+// A stream still being made is let go as soon as it is ready.
+void PulseDevice::let_go()
+{
+    if (!stream_ || pa_stream_get_state(stream_) != PA_STREAM_READY)
+        return;
+    if (pa_operation* o = pa_stream_cork(stream_, 0, nullptr, nullptr))
+        pa_operation_unref(o);
+    started_at_ = std::chrono::steady_clock::now();
+    started_frame_ = reported_frame();
+    timing_fresh_ = false;
+    ask_timing();
+    fresh_from_ = timing_asked_;
+}
+
+void PulseDevice::ask_timing()
+{
+    if (pa_operation* o = pa_stream_update_timing_info(stream_, on_timing, this)) {
+        pa_operation_unref(o);
+        ++timing_asked_;
+    }
+}
+
 void PulseDevice::on_context_state(pa_context* c, void* self)
 {
     auto* d = static_cast<PulseDevice*>(self);
@@ -122,7 +187,9 @@ void PulseDevice::on_context_state(pa_context* c, void* self)
         attr.prebuf = static_cast<uint32_t>(-1);
         attr.minreq = static_cast<uint32_t>(d->options_.period_frames * kFrameBytes);
         attr.fragsize = static_cast<uint32_t>(-1);
-        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_AUTO_TIMING_UPDATE);
+        // Made held; timing is asked for while the stream plays only (libpulse's automatic
+        // updates would go on waking us while it is held).
+        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_START_CORKED);
         if (pa_stream_connect_playback(d->stream_, nullptr, &attr, flags, nullptr, nullptr) < 0)
             d->failed_ = true;
         break;
@@ -148,6 +215,8 @@ void PulseDevice::on_stream_state(pa_stream* s, void* self)
 {
     auto* d = static_cast<PulseDevice*>(self);
     const pa_stream_state_t state = pa_stream_get_state(s);
+    if (state == PA_STREAM_READY && !d->held_)
+        d->let_go();
     if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED)
         d->failed_ = true;
 }
@@ -164,25 +233,29 @@ void PulseDevice::on_started(pa_stream* s, void* self)
         d->started_frame_ = d->reported_frame();
     }
     d->timing_fresh_ = false;
-    if (pa_operation* o = pa_stream_update_timing_info(s, on_timing, d))
-        pa_operation_unref(o);
+    d->ask_timing();
+    d->fresh_from_ = d->timing_asked_;
 }
 
+// Answers come in the order asked.
 void PulseDevice::on_timing(pa_stream*, int success, void* self)
 {
-    if (success)
-        static_cast<PulseDevice*>(self)->timing_fresh_ = true;
+    auto* d = static_cast<PulseDevice*>(self);
+    ++d->timing_answered_;
+    if (success && d->timing_answered_ >= d->fresh_from_)
+        d->timing_fresh_ = true;
 }
 
-// On the stream's thread: the server wants `bytes` more at the end of its queue.
+// On the stream's thread: the server wants `bytes` more at the end of its queue. While the
+// stream plays it asks every period, and the timing is brought up to date with it.
 void PulseDevice::on_write(pa_stream*, size_t bytes, void* self)
 {
     auto* d = static_cast<PulseDevice*>(self);
-    if (d->written_ == 0) // the server cannot begin to play before it has the first frames
-        d->started_at_ = std::chrono::steady_clock::now();
     const int64_t frames = static_cast<int64_t>(bytes) / kFrameBytes;
     d->write(d->written_, frames);
     d->written_ += frames;
+    if (!d->held_ && d->timing_answered_ == d->timing_asked_)
+        d->ask_timing();
 }
 
 void PulseDevice::write(int64_t from, int64_t frames)
@@ -216,7 +289,7 @@ int64_t PulseDevice::read_frame()
 int64_t PulseDevice::playing_frame()
 {
     const int64_t reported = reported_frame();
-    if (timing_fresh_ || started_at_ == std::chrono::steady_clock::time_point{})
+    if (held_ || timing_fresh_ || started_at_ == std::chrono::steady_clock::time_point{})
         return reported;
     const auto since =
         std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started_at_);
@@ -250,7 +323,7 @@ int64_t PulseDevice::first_heard_frame() const
 
 void PulseDevice::notice_failure()
 {
-    if (failed_ && state_ == State::Open) {
+    if (failed_ && loop_) {
         close();
         state_ = State::Lost;
         ++session_;
@@ -261,7 +334,7 @@ template <class Change>
 int PulseDevice::change(Change c)
 {
     notice_failure();
-    if (state_ == State::Idle && !open()) {
+    if (state_ == State::Idle && !wake()) {
         close();
         state_ = State::Lost;
     }
@@ -273,9 +346,8 @@ int PulseDevice::change(Change c)
     write(at, written_ - at);
     const int64_t left_ms = std::max<int64_t>(0, mixer_.quiet_from() - playing_frame()) * 1000 / kRate;
     pa_threaded_mainloop_unlock(loop_);
-    const int until = static_cast<int>(std::min<int64_t>(left_ms, 24 * 3600 * 1000)) + options_.close_after_ms;
-    if (!silence_timer_.isActive() || silence_timer_.remainingTime() < until)
-        arm_silence_timer(until);
+    // From the end of what sounds now: a sound stopped early brings the silence nearer.
+    arm_silence_timer(static_cast<int>(std::min<int64_t>(left_ms, 24 * 3600 * 1000)) + options_.close_after_ms);
     return session_;
 }
 
@@ -342,7 +414,7 @@ void PulseDevice::check_silence()
     const bool quiet = !mixer_.any_paused() && mixer_.quiet_from() <= playing_frame();
     pa_threaded_mainloop_unlock(loop_);
     if (quiet)
-        close();
+        hold();
     else
         arm_silence_timer(options_.close_after_ms);
 }
@@ -350,12 +422,8 @@ void PulseDevice::check_silence()
 void PulseDevice::reconnect()
 {
     notice_failure();
-    if (state_ != State::Lost)
-        return;
-    if (!open() || !wait_connected()) {
-        close();
-        state_ = State::Lost;
-    }
+    if (state_ == State::Lost)
+        connect();
 }
 
 } // namespace platform

@@ -22,9 +22,12 @@ namespace platform {
 // starts a few milliseconds past what it has read. Nothing starts in the first frames
 // of a new stream, which the server never plays (see first_heard_frame()).
 //
-// As with SDL's device: no stream and no thread while nothing sounds (closed after
-// `close_after_ms` of silence, opened again by the next sound); a server that went away
-// leaves the device lost (every sound silent, every call quick) until reconnect().
+// While nothing sounds the stream is held (corked) on the server, after `close_after_ms`
+// of silence: it asks for nothing, so no thread of ours wakes, and the server may suspend
+// its sink; the next sound lets it go on at once. The stream is made once, at the start,
+// and plays silence until the first silence holds it: making a stream and setting it going
+// the first time costs PipeWire about 40 ms, which no sound should wait for. A server that
+// went away leaves the device lost (every sound silent, every call quick) until reconnect().
 //
 // Every call is made on the thread that made the device; the stream's own thread mixes.
 class PulseDevice {
@@ -35,7 +38,7 @@ public:
         int period_frames = 441;  // how much it asks for at once: the wake-ups
         bool write_ahead = true;  // false: a new sound is appended behind the queue
         int margin_frames = 353;  // how far past the playing moment a rewrite starts (8 ms)
-        int close_after_ms = 1000;
+        int close_after_ms = 1000; // the stream is held after this much silence
     };
     explicit PulseDevice(Options options);
     ~PulseDevice();
@@ -60,9 +63,15 @@ public:
     int session();
 
 private:
+    // Open: the stream plays; Idle: it is held (or not made yet); Lost: no server.
     enum class State { Open, Idle, Lost };
+    void connect();
     bool open();
     void close();
+    bool wake();
+    void hold();
+    void let_go();      // with the loop locked
+    void ask_timing();  // with the loop locked
     bool wait_connected();
     template <class Change>
     int change(Change c);
@@ -98,6 +107,8 @@ private:
     std::chrono::steady_clock::time_point started_at_; // when the server last began to play
     int64_t started_frame_ = 0;
     bool timing_fresh_ = false; // a timing report from after that moment arrived
+    int timing_asked_ = 0, timing_answered_ = 0, fresh_from_ = 0; // fresh: the fresh_from_'th answer came
+    bool held_ = true;          // corked, or to be made corked
     bool server_rewinds_ = true; // takes back what its sink read but has not played
     std::atomic<bool> failed_{false};
     QTimer silence_timer_;

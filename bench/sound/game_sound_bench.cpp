@@ -519,6 +519,7 @@ int main(int argc, char* argv[])
                                    : kind == Kind::Hit || kind == Kind::HitAfterSilence ? hit_pcm.get()
                                                                                          : nullptr;
         std::vector<int> sounds_heard;
+        std::vector<std::pair<double, double>> slowest; // delay, seconds into the recording
         double min_len = 1e9, max_len = 0;
         for (size_t i = 0; i < ev.size(); ++i) {
             if (ev[i].kind != kind)
@@ -540,6 +541,7 @@ int main(int argc, char* argv[])
             syncs.push_back(e.sync_ns / 1e6);
             if (h.sounds > 0) {
                 delays[e.by_key].push_back(h.delay_ms);
+                slowest.emplace_back(h.delay_ms, static_cast<double>(rec.frame_at(e.t_ns)) / kRate);
                 if (pcm) {
                     const int missing = missing_start(rec, h.start, *pcm);
                     began_whole += missing == 0;
@@ -576,6 +578,14 @@ int main(int argc, char* argv[])
             std::printf("  %s -> first samples out of the server: median %.1f ms, p99 %.1f ms, max %.1f ms (%zu)\n",
                         kind == Kind::F1 ? "F1" : (by_key ? "keypad" : "mouse"), s.p50, s.p99, s.max,
                         delays[by_key].size());
+        }
+        // Where the slowest lie: clustered, early in the run, or spread evenly.
+        std::sort(slowest.rbegin(), slowest.rend());
+        if (slowest.size() >= 10) {
+            std::printf("  slowest:");
+            for (size_t k = 0; k < 5; ++k)
+                std::printf(" %.1f ms @%.1f s", slowest[k].first, slowest[k].second);
+            std::printf("\n");
         }
         if (kind == Kind::Hit || kind == Kind::HitAfterSilence) {
             std::vector<double> all = delays[0];

@@ -85,9 +85,13 @@ private slots:
             QVERIFY(game.waitForStarted());
             QVERIFY(x.wait_for_window(game_texts::caption(GameBuild::current().version_text)));
             QTest::qWait(500);
+            // Silence: the own stream is held on the server, SDL's device is closed.
+            const int held = sdl_driver.isEmpty() ? 1 : 0;
+            QVERIFY2(wait_until([&] { return server.streams() == held && server.playing_streams() == 0; }, 5000),
+                     qPrintable("the game's sound still plays in silence" + through));
 
             x.press_key(XK_F1); // a game: its music plays on the server
-            QVERIFY2(wait_until([&] { return server.streams() > 0; }, 5000),
+            QVERIFY2(wait_until([&] { return server.playing_streams() > 0; }, 5000),
                      qPrintable("the game's music never reached the server" + through));
             server.kill();
             x.press_key(XK_KP_5); // strikes and a new game, with no server to play them
@@ -97,7 +101,7 @@ private slots:
 
             QVERIFY(server.start());
             x.press_key(XK_F1); // the next game finds the server again
-            QVERIFY2(wait_until([&] { return server.streams() > 0; }, 5000),
+            QVERIFY2(wait_until([&] { return server.playing_streams() > 0; }, 5000),
                      qPrintable("the sound did not come back with the server" + through));
 
             // The window still answers: the close question comes and ends the game.

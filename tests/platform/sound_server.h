@@ -50,11 +50,17 @@ public:
         if (server_.state() != QProcess::NotRunning)
             kill();
     }
-    // The streams playing on the server, one line each.
+    // The streams on the server, held (corked) or not; -1 when pactl failed.
     int streams()
     {
         const auto out = pactl({QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
         return out ? static_cast<int>(out->count('\n')) : -1;
+    }
+    // The streams the server plays (not held).
+    int playing_streams()
+    {
+        const auto out = pactl({QStringLiteral("list"), QStringLiteral("sink-inputs")});
+        return out ? static_cast<int>(out->count("Corked: no")) : -1;
     }
     // Records what the sink plays (its monitor), 16-bit stereo at 44.1 kHz, into `file`.
     bool record(QProcess& parec, const QString& file)
@@ -77,7 +83,9 @@ private:
     std::optional<QByteArray> pactl(const QStringList& args)
     {
         QProcess p;
-        p.setProcessEnvironment(client_environment());
+        QProcessEnvironment env = client_environment();
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // the words read above are pactl's English
+        p.setProcessEnvironment(env);
         p.start(QStringLiteral("pactl"), args);
         if (!p.waitForFinished(5000) || p.exitCode() != 0)
             return std::nullopt;

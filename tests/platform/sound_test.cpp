@@ -244,14 +244,25 @@ TEST(PulseSound, SoundsWrittenOverTheQueueAreHeardWholeAndOnce)
             pcm[2 * i + channel] = static_cast<int16_t>(i + 1);
         return write_wav(dir, file, 44100, data);
     };
+    auto record = [&](QProcess& parec, const QString& file) {
+        const QString recording = dir.filePath(file);
+        EXPECT_TRUE(server.record(parec, recording));
+        for (int i = 0; i < 200 && QFileInfo(recording).size() == 0; ++i)
+            wait_ms(10);
+        return recording;
+    };
+    auto heard = [](QProcess& parec, const QString& recording) {
+        parec.terminate();
+        parec.waitForFinished();
+        QFile f(recording);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
     QProcess parec;
-    const QString recording = dir.filePath(QStringLiteral("heard.raw"));
-    ASSERT_TRUE(server.record(parec, recording));
-    for (int i = 0; i < 200 && QFileInfo(recording).size() == 0; ++i)
-        wait_ms(10);
+    const QString recording = record(parec, QStringLiteral("heard.raw"));
     platform::SoundOptions options;
     options.pulse_buffer_frames = 44100 / 5; // a deep queue, so that every change rewrites much of it
     options.pulse_margin_frames = 44100 / 40; // the test is about where, not how soon
+    options.close_after_ms = 200;
     auto sound = make_pulse_sound_system(options);
     ASSERT_TRUE(sound->has_device());
     auto a = sound->make_buffer(ramp_wav(QStringLiteral("a.wav"), 0));
@@ -269,11 +280,7 @@ TEST(PulseSound, SoundsWrittenOverTheQueueAreHeardWholeAndOnce)
     wait_ms(80);
     b->play();
     wait_ms(900);
-    parec.terminate();
-    parec.waitForFinished();
-    QFile heard(recording);
-    ASSERT_TRUE(heard.open(QIODevice::ReadOnly));
-    const QByteArray bytes = heard.readAll();
+    const QByteArray bytes = heard(parec, recording);
 
     const std::vector<int16_t> left = sounded_channel(bytes, 0);
     const auto cut = std::adjacent_find(left.begin(), left.end(), [](int16_t x, int16_t y) { return y != x + 1; });
@@ -285,4 +292,28 @@ TEST(PulseSound, SoundsWrittenOverTheQueueAreHeardWholeAndOnce)
     want.insert(want.end(), whole.begin(), whole.end());
     EXPECT_EQ(difference(left, want), "") << "the first sound, restarted after " << first << " frames";
     EXPECT_EQ(difference(sounded_channel(bytes, 1), whole), "") << "the second sound, paused and resumed";
+
+    // Silence holds the stream on the server, also when it comes of a long sound halted
+    // early; the next sound lets the stream go on and is heard whole, from its first frame.
+    QByteArray long_data(44100 * 5 * 4, '\0');
+    auto* long_pcm = reinterpret_cast<int16_t*>(long_data.data());
+    for (int i = 0; i < 44100 * 5; ++i)
+        long_pcm[2 * i + 1] = static_cast<int16_t>(1 + i % 1000);
+    auto music = sound->make_buffer(write_wav(dir, QStringLiteral("long.wav"), 44100, long_data));
+    QProcess parec_after;
+    const QString after = record(parec_after, QStringLiteral("after.raw"));
+    music->play();
+    wait_ms(100);
+    music->stop();
+    music->rewind();
+    bool held = false;
+    for (int i = 0; i < 60 && !held; ++i) {
+        wait_ms(50);
+        held = server.streams() == 1 && server.playing_streams() == 0;
+    }
+    EXPECT_TRUE(held) << "the stream still plays 3 s after the sound was halted";
+    a->rewind();
+    a->play();
+    wait_ms(700);
+    EXPECT_EQ(difference(sounded_channel(heard(parec_after, after), 0), whole), "") << "a sound after a silence";
 }
