@@ -6,8 +6,8 @@ namespace platform {
 // A sound buffer on a channel of a device that opens and closes, with sound.h's
 // semantics: play() starts from the beginning or goes on after stop(), stop() keeps the
 // place, rewind() goes back to the start, and a sound that has played to its end stays
-// ended until rewound. A device that has closed or was lost since the sound started (a
-// session of its own) no longer holds it: the sound has ended.
+// ended until rewound. A device that has gone quiet (closed or held) or was lost since
+// the sound started (a session of its own) no longer holds it: the sound has ended.
 class ChannelBuffer : public SoundBuffer {
 public:
     void play() final;

@@ -46,6 +46,9 @@ class Recorder {
 public:
     bool start()
     {
+        // REC_LATENCY_MS (default 2): on PipeWire the smallest latency any stream asks for sets
+        // the whole graph's cycle, so the recorder's choice shapes what it records.
+        const QByteArray latency = "--latency-msec=" + qEnvironmentVariable("REC_LATENCY_MS", QStringLiteral("2")).toLatin1();
         int fds[2];
         if (pipe(fds) != 0)
             return false;
@@ -55,7 +58,7 @@ public:
             close(fds[0]);
             close(fds[1]);
             execlp("parec", "parec", "-d", "bench.monitor", "--raw", "--format=s16le", "--rate=44100",
-                   "--channels=2", "--latency-msec=2", static_cast<char*>(nullptr));
+                   "--channels=2", latency.constData(), static_cast<char*>(nullptr));
             _exit(127);
         }
         close(fds[1]);
