@@ -130,15 +130,20 @@ void PulseDevice::hold()
     silence_timer_.stop();
     pa_threaded_mainloop_lock(loop_);
     held_ = true;
-    if (stream_ && pa_stream_get_state(stream_) == PA_STREAM_READY) {
-        if (pa_operation* o = pa_stream_cork(stream_, 1, nullptr, nullptr))
-            pa_operation_unref(o);
-        ask_timing();
-    }
+    hold_stream();
     mixer_.halt_all();
     pa_threaded_mainloop_unlock(loop_);
     state_ = State::Idle;
     ++session_;
+}
+
+void PulseDevice::hold_stream()
+{
+    if (!stream_ || pa_stream_get_state(stream_) != PA_STREAM_READY)
+        return;
+    if (pa_operation* o = pa_stream_cork(stream_, 1, nullptr, nullptr))
+        pa_operation_unref(o);
+    ask_timing();
 }
 
 // The server plays the stream again from where it held it. Until a timing report from after
@@ -148,8 +153,9 @@ void PulseDevice::let_go()
 {
     if (!stream_ || pa_stream_get_state(stream_) != PA_STREAM_READY)
         return;
-    if (pa_operation* o = pa_stream_cork(stream_, 0, nullptr, nullptr))
-        pa_operation_unref(o);
+    if (pa_stream_is_corked(stream_) == 1)
+        if (pa_operation* o = pa_stream_cork(stream_, 0, nullptr, nullptr))
+            pa_operation_unref(o);
     started_at_ = std::chrono::steady_clock::now();
     started_frame_ = reported_frame();
     timing_fresh_ = false;
@@ -187,9 +193,9 @@ void PulseDevice::on_context_state(pa_context* c, void* self)
         attr.prebuf = static_cast<uint32_t>(-1);
         attr.minreq = static_cast<uint32_t>(d->options_.period_frames * kFrameBytes);
         attr.fragsize = static_cast<uint32_t>(-1);
-        // Made held; timing is asked for while the stream plays only (libpulse's automatic
-        // updates would go on waking us while it is held).
-        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING | PA_STREAM_START_CORKED);
+        // Timing is asked for while the stream plays only: libpulse's automatic updates would
+        // go on waking us while it is held.
+        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_INTERPOLATE_TIMING);
         if (pa_stream_connect_playback(d->stream_, nullptr, &attr, flags, nullptr, nullptr) < 0)
             d->failed_ = true;
         break;
@@ -217,6 +223,8 @@ void PulseDevice::on_stream_state(pa_stream* s, void* self)
     const pa_stream_state_t state = pa_stream_get_state(s);
     if (state == PA_STREAM_READY && !d->held_)
         d->let_go();
+    else if (state == PA_STREAM_READY) // silence came before the stream was ready
+        d->hold_stream();
     if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED)
         d->failed_ = true;
 }

@@ -70,6 +70,7 @@ private:
     void close();
     bool wake();
     void hold();
+    void hold_stream(); // with the loop locked
     void let_go();      // with the loop locked
     void ask_timing();  // with the loop locked
     bool wait_connected();
@@ -108,7 +109,7 @@ private:
     int64_t started_frame_ = 0;
     bool timing_fresh_ = false; // a timing report from after that moment arrived
     int timing_asked_ = 0, timing_answered_ = 0, fresh_from_ = 0; // fresh: the fresh_from_'th answer came
-    bool held_ = true;          // corked, or to be made corked
+    bool held_ = true;          // corked, or to be corked when the stream is ready
     bool server_rewinds_ = true; // takes back what its sink read but has not played
     std::atomic<bool> failed_{false};
     QTimer silence_timer_;

@@ -104,6 +104,13 @@ void SdlAudioDevice::sounding(int ms)
         arm_silence_timer(until);
 }
 
+void SdlAudioDevice::halted()
+{
+    // The silence may begin now: the next look finds out (and looks again if it has not).
+    if (state_ == State::Open && silence_timer_.remainingTime() > options_.close_after_ms)
+        arm_silence_timer(options_.close_after_ms);
+}
+
 void SdlAudioDevice::arm_silence_timer(int ms)
 {
     // Without an event loop nothing would ever close the device: it simply stays open.

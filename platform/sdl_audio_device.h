@@ -24,6 +24,8 @@ public:
     bool wake();
     // After a sound of `ms` has started: the device closes once all is silent again.
     void sounding(int ms);
+    // After a sound was halted before its end: the device closes once all is silent.
+    void halted();
     // Whether sounds can be loaded for this device now (open, or closed while idle).
     bool ready() const { return state_ != State::Lost; }
     bool is_open() const { return state_ == State::Open; }

@@ -76,7 +76,11 @@ private:
         });
     }
     void pause() override { Mix_Pause(channel_); }
-    void halt() override { Mix_HaltChannel(channel_); }
+    void halt() override
+    {
+        Mix_HaltChannel(channel_);
+        device_.halted();
+    }
     bool sounding() const override { return Mix_Playing(channel_); }
 
     template <class Go>

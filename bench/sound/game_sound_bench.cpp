@@ -405,6 +405,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "parec could not start\n");
         return 2;
     }
+    // The game starts once the recording runs, as on a desktop whose server is long up: a
+    // recorder that joins the sink after the game's stream changes the sink under it.
+    for (int i = 0; i < 500 && rec.frames() == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     platform::SystemClock clock;
     platform::SystemRandom random;
     platform::SoundOptions options;
