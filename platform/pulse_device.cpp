@@ -158,6 +158,12 @@ void PulseDevice::let_go()
             pa_operation_unref(o);
     started_at_ = std::chrono::steady_clock::now();
     started_frame_ = reported_frame();
+    ask_fresh_timing();
+}
+
+// Until its answer comes, the timing known is from before now.
+void PulseDevice::ask_fresh_timing()
+{
     timing_fresh_ = false;
     ask_timing();
     fresh_from_ = timing_asked_;
@@ -240,9 +246,7 @@ void PulseDevice::on_started(pa_stream* s, void* self)
         d->started_at_ = std::chrono::steady_clock::now();
         d->started_frame_ = d->reported_frame();
     }
-    d->timing_fresh_ = false;
-    d->ask_timing();
-    d->fresh_from_ = d->timing_asked_;
+    d->ask_fresh_timing();
 }
 
 // Answers come in the order asked.

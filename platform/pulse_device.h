@@ -73,6 +73,7 @@ private:
     void hold_stream(); // with the loop locked
     void let_go();      // with the loop locked
     void ask_timing();  // with the loop locked
+    void ask_fresh_timing(); // with the loop locked
     bool wait_connected();
     template <class Change>
     int change(Change c);
