@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kFrameBytes = 4; // 16-bit stereo
 constexpr int kConnectWaitMs = 1000;
+constexpr int kSettleMs = 100;   // between the reports that show where a held stream stopped
+constexpr int kSettleTries = 20;
 
 } // namespace
 
@@ -18,6 +20,8 @@ PulseDevice::PulseDevice(Options options) : options_(options)
 {
     silence_timer_.setSingleShot(true);
     QObject::connect(&silence_timer_, &QTimer::timeout, [this] { check_silence(); });
+    settle_timer_.setSingleShot(true);
+    QObject::connect(&settle_timer_, &QTimer::timeout, [this] { settle(); });
     connect();
 }
 
@@ -82,6 +86,7 @@ bool PulseDevice::wait_connected()
 void PulseDevice::close()
 {
     silence_timer_.stop();
+    settle_timer_.stop();
     if (loop_) {
         pa_threaded_mainloop_lock(loop_);
         if (stream_) {
@@ -135,15 +140,39 @@ void PulseDevice::hold()
     pa_threaded_mainloop_unlock(loop_);
     state_ = State::Idle;
     ++session_;
+    settle_tries_ = 0;
+    if (!server_rewinds_)
+        settle_timer_.start(kSettleMs);
+}
+
+// A server that does not take back what it read (PipeWire) may still read a block or so
+// after it answered the hold: where it stopped is known once two reports, apart, agree.
+void PulseDevice::settle()
+{
+    pa_threaded_mainloop_lock(loop_);
+    if (held_ && timing_fresh_) {
+        const pa_timing_info* t = stream_ ? pa_stream_get_timing_info(stream_) : nullptr;
+        const int64_t read = t && !t->read_index_corrupt && !t->playing ? t->read_index / kFrameBytes : -1;
+        if (read >= 0 && read == last_read_seen_)
+            held_read_ = read;
+        last_read_seen_ = read;
+        if (held_read_ < 0)
+            ask_fresh_timing();
+    }
+    const bool again = held_ && held_read_ < 0 && ++settle_tries_ < kSettleTries;
+    pa_threaded_mainloop_unlock(loop_);
+    if (again)
+        settle_timer_.start(kSettleMs);
 }
 
 void PulseDevice::hold_stream()
 {
+    held_read_ = last_read_seen_ = -1;
     if (!stream_ || pa_stream_get_state(stream_) != PA_STREAM_READY)
         return;
     if (pa_operation* o = pa_stream_cork(stream_, 1, nullptr, nullptr))
         pa_operation_unref(o);
-    ask_timing();
+    ask_fresh_timing(); // where the server stopped reading (see held_frame())
 }
 
 // The server plays the stream again from where it held it. Until a timing report from after
@@ -153,6 +182,7 @@ void PulseDevice::let_go()
 {
     if (!stream_ || pa_stream_get_state(stream_) != PA_STREAM_READY)
         return;
+    held_read_ = -1;
     if (pa_stream_is_corked(stream_) == 1)
         if (pa_operation* o = pa_stream_cork(stream_, 0, nullptr, nullptr))
             pa_operation_unref(o);
@@ -319,9 +349,28 @@ int64_t PulseDevice::rewrite_from()
             at = std::max(at, read_frame() + options_.margin_frames);
         at = std::min(written_, at);
     }
+    return keep_order(at);
+}
+
+// Never before an earlier change, nor where a new stream is not heard.
+int64_t PulseDevice::keep_order(int64_t at)
+{
     at = std::max({at, first_heard_frame(), last_change_});
     last_change_ = at;
     return at;
+}
+
+// The frame the server reads first when the held stream goes on, where a server that does
+// not take back what it read (PipeWire) stopped reading; -1 while that is not known. A
+// server that does (PulseAudio) mixes the stream in again from where its sink plays and
+// drops what the stream had queued for the part of the sink's latency already mixed: there
+// a sound after a silence goes a margin past the playing moment, as every other.
+int64_t PulseDevice::held_frame()
+{
+    if (held_read_ < 0 || held_read_ > written_ || !stream_ || pa_stream_get_state(stream_) != PA_STREAM_READY
+        || pa_stream_is_corked(stream_) != 1)
+        return -1;
+    return held_read_;
 }
 
 // A new stream joins the sink behind what the sink has already mixed ahead (its latency),
@@ -342,22 +391,39 @@ void PulseDevice::notice_failure()
     }
 }
 
+// A change that wakes the held stream is written where the server reads first when it goes
+// on, before it is let go: heard from the first moment the stream plays again.
 template <class Change>
 int PulseDevice::change(Change c)
 {
     notice_failure();
-    if (state_ == State::Idle && !wake()) {
+    if (state_ == State::Idle && !loop_) {
         close();
         state_ = State::Lost;
     }
-    if (state_ != State::Open)
+    if (state_ == State::Lost)
         return -1;
     pa_threaded_mainloop_lock(loop_);
-    const int64_t at = rewrite_from();
+    const bool waking = state_ == State::Idle;
+    int64_t at = waking ? held_frame() : -1;
+    const bool let_go_after = at >= 0;
+    if (waking) {
+        settle_timer_.stop();
+        held_ = false;
+        if (!let_go_after) // where the server goes on is not known: from the moment it does
+            let_go();
+    }
+    at = let_go_after ? keep_order(at) : rewrite_from();
     c(at);
     write(at, written_ - at);
+    if (let_go_after)
+        let_go();
     const int64_t left_ms = std::max<int64_t>(0, mixer_.quiet_from() - playing_frame()) * 1000 / kRate;
     pa_threaded_mainloop_unlock(loop_);
+    if (waking) {
+        state_ = State::Open;
+        ++session_;
+    }
     // From the end of what sounds now: a sound stopped early brings the silence nearer.
     arm_silence_timer(static_cast<int>(std::min<int64_t>(left_ms, 24 * 3600 * 1000)) + options_.close_after_ms);
     return session_;

@@ -24,9 +24,11 @@ namespace platform {
 //
 // While nothing sounds the stream is held (corked) on the server, after `close_after_ms`
 // of silence: it asks for nothing, so no thread of ours wakes, and the server may suspend
-// its sink; the next sound lets it go on at once. The stream is made once, at the start,
-// and plays silence until the first silence holds it: making a stream and setting it going
-// the first time costs PipeWire about 40 ms, which no sound should wait for. A server that
+// its sink. The next sound is written where the server will read first, and only then is
+// the stream let go: no margin is needed, as the server reads nothing while it holds it.
+// The stream is made once, at the start, and plays silence until the first silence holds
+// it: making a stream and setting it going the first time costs PipeWire about 40 ms,
+// which no sound should wait for. A server that
 // went away leaves the device lost (every sound silent, every call quick) until reconnect().
 //
 // Every call is made on the thread that made the device; the stream's own thread mixes.
@@ -71,6 +73,7 @@ private:
     bool wake();
     void hold();
     void hold_stream(); // with the loop locked
+    void settle();
     void let_go();      // with the loop locked
     void ask_timing();  // with the loop locked
     void ask_fresh_timing(); // with the loop locked
@@ -83,6 +86,8 @@ private:
     int64_t reported_frame();  // with the loop locked
     int64_t read_frame();      // with the loop locked
     int64_t rewrite_from();    // with the loop locked
+    int64_t keep_order(int64_t at); // with the loop locked
+    int64_t held_frame();      // with the loop locked
     int64_t first_heard_frame() const;
     void write(int64_t from, int64_t frames); // with the loop locked
     void check_silence();
@@ -111,9 +116,13 @@ private:
     bool timing_fresh_ = false; // a timing report from after that moment arrived
     int timing_asked_ = 0, timing_answered_ = 0, fresh_from_ = 0; // fresh: the fresh_from_'th answer came
     bool held_ = true;          // corked, or to be corked when the stream is ready
+    int64_t held_read_ = -1;    // where the server stopped reading the held stream, once settled
+    int64_t last_read_seen_ = -1;
+    int settle_tries_ = 0;
     bool server_rewinds_ = true; // takes back what its sink read but has not played
     std::atomic<bool> failed_{false};
     QTimer silence_timer_;
+    QTimer settle_timer_;
 };
 
 } // namespace platform
