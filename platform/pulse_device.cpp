@@ -11,8 +11,8 @@ namespace {
 
 constexpr int kFrameBytes = 4; // 16-bit stereo
 constexpr int kConnectWaitMs = 1000;
-constexpr int kSettleMs = 100;   // between the reports that show where a held stream stopped
-constexpr int kSettleTries = 20;
+constexpr int kSettleMs = 50; // between the reports that show where a held stream stopped
+constexpr int kSettleTries = 40;
 
 } // namespace
 
@@ -146,18 +146,14 @@ void PulseDevice::hold()
 }
 
 // A server that does not take back what it read (PipeWire) may still read a block or so
-// after it answered the hold: where it stopped is known once two reports, apart, agree.
+// after it answered the hold: where it stopped is known once a report asked for a while
+// later agrees with the one before it (see on_timing()).
 void PulseDevice::settle()
 {
     pa_threaded_mainloop_lock(loop_);
-    if (held_ && timing_fresh_) {
-        const pa_timing_info* t = stream_ ? pa_stream_get_timing_info(stream_) : nullptr;
-        const int64_t read = t && !t->read_index_corrupt && !t->playing ? t->read_index / kFrameBytes : -1;
-        if (read >= 0 && read == last_read_seen_)
-            held_read_ = read;
-        last_read_seen_ = read;
-        if (held_read_ < 0)
-            ask_fresh_timing();
+    if (held_ && held_read_ < 0 && timing_fresh_) {
+        settle_against_ = reported_read();
+        ask_fresh_timing();
     }
     const bool again = held_ && held_read_ < 0 && ++settle_tries_ < kSettleTries;
     pa_threaded_mainloop_unlock(loop_);
@@ -167,7 +163,7 @@ void PulseDevice::settle()
 
 void PulseDevice::hold_stream()
 {
-    held_read_ = last_read_seen_ = -1;
+    held_read_ = settle_against_ = -1;
     if (!stream_ || pa_stream_get_state(stream_) != PA_STREAM_READY)
         return;
     if (pa_operation* o = pa_stream_cork(stream_, 1, nullptr, nullptr))
@@ -284,8 +280,11 @@ void PulseDevice::on_timing(pa_stream*, int success, void* self)
 {
     auto* d = static_cast<PulseDevice*>(self);
     ++d->timing_answered_;
-    if (success && d->timing_answered_ >= d->fresh_from_)
-        d->timing_fresh_ = true;
+    if (!success || d->timing_answered_ < d->fresh_from_)
+        return;
+    d->timing_fresh_ = true;
+    if (d->held_ && d->settle_against_ >= 0 && d->reported_read() == d->settle_against_)
+        d->held_read_ = d->settle_against_;
 }
 
 // On the stream's thread: the server wants `bytes` more at the end of its queue. While the
@@ -316,6 +315,13 @@ int64_t PulseDevice::reported_frame()
     if (!stream_ || pa_stream_get_state(stream_) != PA_STREAM_READY || pa_stream_get_time(stream_, &usec) < 0)
         return 0;
     return static_cast<int64_t>(usec * kRate / PA_USEC_PER_SEC);
+}
+
+// The frame the server read up to when it last reported, while it is not playing; -1 else.
+int64_t PulseDevice::reported_read()
+{
+    const pa_timing_info* t = stream_ ? pa_stream_get_timing_info(stream_) : nullptr;
+    return t && !t->read_index_corrupt && !t->playing && t->read_index >= 0 ? t->read_index / kFrameBytes : -1;
 }
 
 // The frame the server reads next (the end of what it has taken from the queue).

@@ -85,6 +85,7 @@ private:
     int64_t playing_frame();   // with the loop locked
     int64_t reported_frame();  // with the loop locked
     int64_t read_frame();      // with the loop locked
+    int64_t reported_read();   // with the loop locked
     int64_t rewrite_from();    // with the loop locked
     int64_t keep_order(int64_t at); // with the loop locked
     int64_t held_frame();      // with the loop locked
@@ -117,7 +118,7 @@ private:
     int timing_asked_ = 0, timing_answered_ = 0, fresh_from_ = 0; // fresh: the fresh_from_'th answer came
     bool held_ = true;          // corked, or to be corked when the stream is ready
     int64_t held_read_ = -1;    // where the server stopped reading the held stream, once settled
-    int64_t last_read_seen_ = -1;
+    int64_t settle_against_ = -1; // the report before the one asked for last, while settling
     int settle_tries_ = 0;
     bool server_rewinds_ = true; // takes back what its sink read but has not played
     std::atomic<bool> failed_{false};

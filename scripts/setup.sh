@@ -19,11 +19,14 @@ packages=(
   file
 )
 
-# Only the tests use these, never the programs: a private sound server for the tests of a game
-# whose server goes away (pulseaudio, pactl), and the check of the Debian package (lintian,
-# over a hundred Perl packages).
+# Only the tests use these, never the programs: private sound servers for the tests of the
+# sound and of a game whose server goes away (PulseAudio, and PipeWire with its PulseAudio
+# service as desktops run it now; pactl), and the check of the Debian package (lintian, over a
+# hundred Perl packages). The tests start the servers themselves; Debian enables each server's
+# user service when it is installed, so on a desktop that runs the other one see the README.
 test_packages=(
   pulseaudio pulseaudio-utils
+  pipewire pipewire-pulse wireplumber dbus
   lintian
 )
 if [ "${1:-}" = "--tests" ]; then
