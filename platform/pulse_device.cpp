@@ -151,7 +151,7 @@ void PulseDevice::hold()
 void PulseDevice::settle()
 {
     pa_threaded_mainloop_lock(loop_);
-    if (held_ && held_read_ < 0 && timing_fresh_) {
+    if (held_ && held_read_ < 0 && timing_fresh_ && stream_) {
         settle_against_ = reported_read();
         ask_fresh_timing();
     }

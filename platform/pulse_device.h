@@ -24,12 +24,13 @@ namespace platform {
 //
 // While nothing sounds the stream is held (corked) on the server, after `close_after_ms`
 // of silence: it asks for nothing, so no thread of ours wakes, and the server may suspend
-// its sink. The next sound is written where the server will read first, and only then is
-// the stream let go: no margin is needed, as the server reads nothing while it holds it.
-// The stream is made once, at the start, and plays silence until the first silence holds
-// it: making a stream and setting it going the first time costs PipeWire about 40 ms,
-// which no sound should wait for. A server that
-// went away leaves the device lost (every sound silent, every call quick) until reconnect().
+// its sink. On PipeWire the next sound is written where the server will read first, and
+// only then is the stream let go: no margin is needed, as the server reads nothing while it
+// holds it (see held_frame()); on PulseAudio it goes a margin past the playing moment, as
+// every change. The stream is made once, at the start, and plays silence until the first
+// silence holds it: making a stream and setting it going the first time costs PipeWire
+// about 40 ms, which no sound should wait for. A server that went away leaves the device
+// lost (every sound silent, every call quick) until reconnect().
 //
 // Every call is made on the thread that made the device; the stream's own thread mixes.
 class PulseDevice {
