@@ -117,15 +117,21 @@ private:
     bool start_pipewire()
     {
         const QString runtime = dir_ + QStringLiteral("/runtime"), config = dir_ + QStringLiteral("/config");
-        if (!QDir().mkpath(runtime) || !QDir().mkpath(config + QStringLiteral("/pipewire/pipewire.conf.d"))
+        if (!QDir().mkpath(runtime)
             || !QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
             return false;
-        QFile rate(config + QStringLiteral("/pipewire/pipewire.conf.d/rate.conf"));
-        if (!rate.open(QIODevice::WriteOnly)
-            || rate.write("context.properties = { default.clock.rate = 44100 default.clock.allowed-rates = [ 44100 ] }\n")
-                   < 0)
+        if (!write_file(config + QStringLiteral("/pipewire/pipewire.conf.d/rate.conf"),
+                        "context.properties = { default.clock.rate = 44100 default.clock.allowed-rates = [ 44100 ] }\n"))
             return false;
-        rate.close();
+        // Without bluetooth, whose seat watching needs logind: WirePlumber quits where it finds
+        // none (a container, a chroot). 0.4 (Debian 12) reads Lua, 0.5 (Debian 13) SPA-JSON.
+        const QString wireplumber = config + QStringLiteral("/wireplumber");
+        if (!write_file(wireplumber + QStringLiteral("/bluetooth.lua.d/80-no-bluetooth.lua"),
+                        "bluez_monitor.enabled = false\n")
+            || !write_file(wireplumber + QStringLiteral("/wireplumber.conf.d/80-no-bluetooth.conf"),
+                           "wireplumber.profiles = { main = { monitor.bluez = disabled "
+                           "monitor.bluez.seat-monitoring = disabled } }\n"))
+            return false;
         const QString bus = runtime + QStringLiteral("/bus");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), dir_);
@@ -156,6 +162,11 @@ private:
             QThread::msleep(50);
         }
         return false;
+    }
+    static bool write_file(const QString& path, const QByteArray& text)
+    {
+        QFile f(path);
+        return QDir().mkpath(QFileInfo(path).path()) && f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
     }
     static bool wait_for_file(const QString& path)
     {
