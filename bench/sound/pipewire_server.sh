@@ -11,6 +11,12 @@ pulse_start() {
   # The graph at the game's rate, so that nothing is resampled on the way to the recording.
   echo 'context.properties = { default.clock.rate = 44100 default.clock.allowed-rates = [ 44100 ] }' \
     >"$dir/home/.config/pipewire/pipewire.conf.d/rate.conf"
+  # Without bluetooth, whose seat watching needs logind: WirePlumber quits where it finds none
+  # (a container, a chroot). 0.4 (Debian 12) reads Lua, 0.5 (Debian 13) SPA-JSON.
+  mkdir -p "$dir/home/.config/wireplumber/bluetooth.lua.d" "$dir/home/.config/wireplumber/wireplumber.conf.d"
+  echo 'bluez_monitor.enabled = false' >"$dir/home/.config/wireplumber/bluetooth.lua.d/80-no-bluetooth.lua"
+  echo 'wireplumber.profiles = { main = { monitor.bluez = disabled monitor.bluez.seat-monitoring = disabled } }' \
+    >"$dir/home/.config/wireplumber/wireplumber.conf.d/80-no-bluetooth.conf"
   dbus-daemon --session --nofork --address="unix:path=$dir/runtime/bus" >"$dir/dbus.log" 2>&1 &
   pw_pids=($!)
   for _ in $(seq 100); do [ -S "$dir/runtime/bus" ] && break; sleep 0.05; done
