@@ -33,9 +33,14 @@ public:
     bool pair(QByteArrayView bytes, qsizetype at)
     {
         const uchar lead = uchar(bytes[at]), second = uchar(bytes[at + 1]);
-        const uchar before = at > 0 ? uchar(bytes[at - 1]) : 0;
+        // The byte before (0 at the start), unless CP932 would read it as the trail of a
+        // double-byte code ("ﾈ。ﾃｽ" is C8 81 42 C3 BD: no "B" stands before the ﾃｽ); such a
+        // byte counts as neither an ASCII character nor a word's start.
+        const uchar before = at == 0 ? 0 : (at - 1 == cp932_trail_ ? 0xff : uchar(bytes[at - 1]));
         const uchar after = at + 2 < bytes.size() ? uchar(bytes[at + 2]) : 0;
         const bool kana_pair = second >= 0xa1;
+        if (!kana_pair)
+            cp932_trail_ = at + 2;
         const int script = lead >= 0xce && lead <= 0xcf ? 1 : (lead >= 0xd0 && lead <= 0xd4 ? 2 : 0);
         run_ = script != 0 && script == run_script_ && at == run_end_ ? run_ + 1 : 1;
         run_script_ = script;
@@ -60,6 +65,7 @@ private:
     int run_ = 0;        // Greek or Cyrillic letters in a row so far
     int run_script_ = 0; // 1 Greek, 2 Cyrillic
     qsizetype run_end_ = -1;
+    qsizetype cp932_trail_ = -1; // where CP932 would read the last trail byte after a pair
 };
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no sequence cut

@@ -48,8 +48,8 @@ TEST(TextFileRules, Utf8IsTakenOnlyWhenOnlyUtf8ExplainsTheBytes)
     for (const char* hex : {"c0af", "e08080", "eda080", "f4908080", "e381", "80", "f880808080"})
         EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Cp932) << hex;
     // Valid UTF-8 that is just as well half-width katakana in CP932 stays CP932:
-    // ﾂ｢, ﾃｽ, "OK ﾊｲ", ﾃｽﾄ.
-    for (const char* hex : {"c2a2", "c3bd", "4f4b20cab2", "c3bdc4"})
+    // ﾂ｢, ﾃｽ, "OK ﾊｲ", ﾃｽﾄ, "ﾈ。ﾃｽ" (42 is the trail byte of 。, no "B"), "ﾈ。OK".
+    for (const char* hex : {"c2a2", "c3bd", "4f4b20cab2", "c3bdc4", "c88142c3bd", "c881424f4b"})
         EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Cp932) << hex;
     // Three and four bytes, or a second byte CP932 has no character for (à, À).
     for (const char* hex : {"e0a080", "ed9fbf", "f0908080", "f48fbfbf", "efbfbd", "c3a0", "636166c380"})
