@@ -43,6 +43,8 @@ int run_game(int argc, char* argv[], const PokanWindow::Options& options)
     platform::DetachedProcessStarter starter(paths.app_dir);
     DesktopServices desktop{system, trash, session, actions, starter};
     GameApp game({clock, random, *sound, prompt, desktop}, paths, options);
+    // The result box, the table and the name box stand over the game's window, not beside it.
+    prompt.set_owner([&game]() -> QWidget* { return game.main_window(); });
     show_system_panel = [&game] {
         if (PokanWindow* w = game.main_window())
             w->info_mg(0);

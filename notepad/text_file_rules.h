@@ -14,11 +14,12 @@ public:
     // Files above this many bytes are not opened through the Open dialog.
     static constexpr int64_t kOpenLimit = 32000;
 
-    // UTF-8 when the bytes start with a UTF-8 byte order mark, or are valid
-    // UTF-8 that either holds a sequence only UTF-8 explains (three or four bytes,
-    // or a pair whose second byte CP932 has no reading for) or cannot be read as
-    // CP932 without a replacement character; CP932 otherwise. So valid UTF-8 that
-    // CP932 reads whole ("ﾃｽ" is C3 BD) stays CP932.
+    // UTF-8 when the bytes start with a UTF-8 byte order mark, or are valid UTF-8
+    // that shows itself as such: a sequence of three or four bytes, a pair whose
+    // second byte is 80-A0, or a Latin letter or sign beside an ASCII letter (or a
+    // sign beside a digit) — "café", "25°C". CP932 otherwise: Japanese text in CP932
+    // is almost never valid UTF-8, and half-width katakana that is ("ﾃｽ" is C3 BD,
+    // "OK ﾊｲ") stands apart from Latin letters.
     static TextEncoding detect_encoding(const QByteArray& bytes);
     static QString encoding_name(TextEncoding encoding);
 

@@ -1,5 +1,6 @@
 #include "prompt.h"
 #include <QInputDialog>
+#include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
 
@@ -15,9 +16,15 @@ static int prompt_code(QMessageBox::StandardButton b)
     }
 }
 
+QWidget* QtPrompt::owner() const
+{
+    QWidget* owner = owner_ ? owner_() : parent_;
+    return owner && owner->isVisible() ? owner : nullptr;
+}
+
 int QtPrompt::ask(const QString& text, const QString& title, Buttons buttons, Icon icon)
 {
-    QMessageBox box(parent_);
+    QMessageBox box(owner());
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
@@ -49,7 +56,8 @@ int QtPrompt::ask(const QString& text, const QString& title, Buttons buttons, Ic
 std::optional<QString> QtPrompt::input(const QString& prompt, const QString& title,
                                        const QString& default_text, Placement placement)
 {
-    QInputDialog dialog(parent_);
+    QWidget* const parent = owner();
+    QInputDialog dialog(parent);
     dialog.setWindowTitle(title);
     QString label = prompt;
     label.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -57,10 +65,14 @@ std::optional<QString> QtPrompt::input(const QString& prompt, const QString& tit
     dialog.setTextValue(default_text);
     // Above the game's window, which may be on top of the others.
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // A box of one size, as the message boxes are: its own layout would let it stretch
+    // sideways (and a window manager maximise it).
+    dialog.adjustSize(); // makes the layout
+    if (dialog.layout())
+        dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (placement.left || placement.top) {
         // The usual place first (centred on the parent or the screen), then the given axes.
-        dialog.adjustSize();
-        const QRect area = parent_ ? parent_->window()->frameGeometry()
+        const QRect area = parent ? parent->window()->frameGeometry()
                                    : (dialog.screen() ? dialog.screen()->availableGeometry() : QRect());
         const QRect screen = dialog.screen() ? dialog.screen()->availableGeometry() : area;
         QPoint at(area.center().x() - dialog.width() / 2, area.center().y() - dialog.height() / 2);

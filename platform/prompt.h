@@ -1,6 +1,7 @@
 #pragma once
 #include <QPoint>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -35,17 +36,24 @@ public:
     }
 };
 
-// The real one: QMessageBox and QInputDialog, modal to `parent` (may be null).
+// The real one: QMessageBox and QInputDialog, fixed in size, modal and standing over their
+// owner: `parent` (may be null), or the window `set_owner` names when a box opens. A hidden
+// window owns no box (the box is centred on the screen instead).
 class QtPrompt final : public Prompt {
 public:
     explicit QtPrompt(QWidget* parent = nullptr) : parent_(parent) {}
     void set_parent(QWidget* parent) { parent_ = parent; }
+    // For a program whose main window comes later, or comes and goes.
+    void set_owner(std::function<QWidget*()> owner) { owner_ = std::move(owner); }
     int ask(const QString& text, const QString& title, Buttons buttons, Icon icon) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& default_text, Placement placement) override;
 
 private:
+    QWidget* owner() const;
+
     QWidget* parent_;
+    std::function<QWidget*()> owner_;
 };
 
 } // namespace platform

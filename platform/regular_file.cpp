@@ -74,6 +74,11 @@ BoundedRead read_regular_file(const QString& path, qint64 max_bytes, QByteArray*
     QFile file(path);
     if (!open_regular_file(file, error))
         return BoundedRead::Unreadable;
+    return read_bounded(file, max_bytes, bytes, error);
+}
+
+BoundedRead read_bounded(QFile& file, qint64 max_bytes, QByteArray* bytes, QString* error)
+{
     if (file.size() > max_bytes) {
         fail(error, QStringLiteral("larger than %1 bytes").arg(max_bytes));
         return BoundedRead::TooLarge;

@@ -23,4 +23,7 @@ bool read_regular_file(const QString& path, QByteArray* bytes, QString* error = 
 enum class BoundedRead { Read, Unreadable, TooLarge };
 BoundedRead read_regular_file(const QString& path, qint64 max_bytes, QByteArray* bytes, QString* error = nullptr);
 
+// The same bound for a file opened by open_regular_file or open_regular_file_at.
+BoundedRead read_bounded(QFile& file, qint64 max_bytes, QByteArray* bytes, QString* error = nullptr);
+
 } // namespace platform

@@ -291,15 +291,23 @@ struct CachedSize {
     int64_t mtime;
 };
 
+// A line per trashed folder, some tens of bytes each: tens of thousands of folders fit. A
+// larger file is not a cache worth reading (a stray one of 768 MB took 8 s and as much memory).
+constexpr qint64 kMaxDirectorySizesBytes = 4 << 20;
+
 // directorysizes: "size mtime percent-encoded-name" per line.
-QHash<QByteArray, CachedSize> read_directory_sizes(int trash_fd)
+QHash<QByteArray, CachedSize> read_directory_sizes(int trash_fd, const std::atomic<bool>& stop)
 {
     QHash<QByteArray, CachedSize> sizes;
     // A regular file only: a FIFO there would hold the reading (and a closing program) up.
     QFile file;
-    if (!open_regular_file_at(trash_fd, "directorysizes", file))
+    QByteArray bytes;
+    if (!open_regular_file_at(trash_fd, "directorysizes", file) ||
+        read_bounded(file, kMaxDirectorySizesBytes, &bytes) != BoundedRead::Read)
         return sizes;
-    for (const QByteArray& line : file.readAll().split('\n')) {
+    for (const QByteArray& line : bytes.split('\n')) {
+        if (stop.load(std::memory_order_relaxed))
+            break;
         const QList<QByteArray> parts = line.trimmed().split(' ');
         if (parts.size() != 3)
             continue;
@@ -396,7 +404,7 @@ Figures measure(const QString& trash_dir, const std::atomic<bool>& stop)
         figures.ok = files.error() == ENOENT;
         return figures;
     }
-    const QHash<QByteArray, CachedSize> cache = read_directory_sizes(trash.fd());
+    const QHash<QByteArray, CachedSize> cache = read_directory_sizes(trash.fd(), stop);
     Dir info(trash.fd(), "info");
     while (const char* entry = files.next()) {
         if (stop.load(std::memory_order_relaxed))

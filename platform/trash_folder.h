@@ -14,7 +14,8 @@ struct Figures {
 // One trash folder (with files/, info/ and perhaps directorysizes).
 // Count: the entries of files/. Size: lstat sizes of files and links; a folder counts the
 // size in directorysizes while its recorded time equals its .trashinfo's mtime, else the sum
-// of what it holds, without following links. `stop` ends the walk early. Not ok when a part
+// of what it holds, without following links (a directorysizes of more than a few megabytes
+// is no cache: it is not read). `stop` ends the walk early. Not ok when a part
 // could not be read (the figures would leave it out). Folders are walked with a bounded
 // number of descriptors, however deep.
 Figures measure(const QString& trash_dir, const std::atomic<bool>& stop);

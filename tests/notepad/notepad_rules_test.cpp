@@ -6,7 +6,11 @@
 #include "platform/prompt.h"
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 using platform::Prompt;
@@ -44,14 +48,14 @@ TEST(TextFileRules, Utf8IsTakenOnlyWhenOnlyUtf8ExplainsTheBytes)
     for (const char* hex : {"c0af", "e08080", "eda080", "f4908080", "e381", "80", "f880808080"})
         EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Cp932) << hex;
     // Valid UTF-8 that is just as well half-width katakana in CP932 stays CP932:
-    // ﾂ｢, ﾃｽ, "OK ﾊｲ", ﾃｽﾄ.
-    for (const char* hex : {"c2a2", "c3bd", "4f4b20cab2", "c3bdc4"})
+    // ﾂ｢, ﾃｽ, "OK ﾊｲ", ﾃｽﾄ, "ﾈ。ﾃｽ" (42 is the trail byte of 。, no "B"), "ﾈ。OK".
+    for (const char* hex : {"c2a2", "c3bd", "4f4b20cab2", "c3bdc4", "c88142c3bd", "c881424f4b"})
         EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Cp932) << hex;
     // Three and four bytes, or a second byte CP932 has no character for (à, À).
     for (const char* hex : {"e0a080", "ed9fbf", "f0908080", "f48fbfbf", "efbfbd", "c3a0", "636166c380"})
         EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Utf8) << hex;
-    // Pairs that CP932 cannot read without a replacement character: "5×3" (C3 is ﾃ, then 97 33
-    // is a lead byte with a trail byte it cannot have), "Ä" at the end (84 cut off).
+    // Pairs whose second byte CP932 would take for the lead byte of a double-byte code: "5×3"
+    // (C3 is ﾃ, then 97 33, a lead byte with a trail byte it cannot have), "Ä" at the end.
     for (const char* hex : {"35c39733", "c384"})
         EXPECT_EQ(TextFileRules::detect_encoding(QByteArray::fromHex(hex)), E::Utf8) << hex;
 }
@@ -80,6 +84,63 @@ TEST(TextFileRules, OpeningAndSavingUnchangedGivesBackTheBytes)
     EXPECT_GT(only_utf8, 4000);
     EXPECT_GT(only_cp932, 4000);
     EXPECT_GT(both, 1000);
+}
+
+bool valid_utf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+// A note in UTF-8 from a European keyboard opens as the words it holds, not as half-width
+// katakana ("café" is 63 61 66 C3 A9, which CP932 reads as "cafﾃｩ"), and is saved as it came.
+TEST(TextFileRules, EuropeanUtf8OpensAsUtf8)
+{
+    for (const char* word : {"café", "Müller", "naïve", "señor", "Größe", "Herr Müller trinkt café.", "25°C"}) {
+        const QByteArray file = QByteArray(word) + "\r\n";
+        EXPECT_EQ(TextFileRules::detect_encoding(file), TextEncoding::Utf8) << word;
+        const QString text = TextFileRules::decode_file(file, TextFileRules::detect_encoding(file));
+        EXPECT_EQ(text, QString::fromUtf8(word) + "\r\n");
+        EXPECT_EQ(TextFileRules::encode_file(text, TextFileRules::detect_encoding(file)), file + "\r\n");
+    }
+    int misread = 0;
+    for (const QByteArray& file : european_files(5, 20000))
+        if (TextFileRules::detect_encoding(file) != TextEncoding::Utf8 && ++misread <= 10)
+            ADD_FAILURE() << file.toStdString() << " opens as CP932";
+    EXPECT_EQ(misread, 0);
+}
+
+// Diaries the classic program wrote stay CP932. A few of them are valid UTF-8 too
+// (half-width katakana: "ﾃｽ" is C3 BD, "ﾈ。" is C8 81 42): those stay CP932 as well, but for
+// a katakana word written against a Latin word or a figure ("Windowsﾂｵ" reads "Windowsµ"),
+// which may be taken for UTF-8.
+TEST(TextFileRules, Cp932DiariesStayCp932)
+{
+    const auto high = [](char c) { return uchar(c) >= 0x80; };
+    const auto ascii_alnum = [](char c) { return std::isalnum(uchar(c)) != 0; };
+    for (const bool full_width : {true, false}) {
+        int ambiguous = 0, touching = 0, touching_as_utf8 = 0, failures = 0;
+        for (const QByteArray& file : cp932_diaries(full_width ? 6 : 7, 20000, full_width)) {
+            if (!valid_utf8(file) || std::none_of(file.begin(), file.end(), high))
+                continue;
+            ++ambiguous;
+            bool touches = false;
+            for (qsizetype i = 1; i < file.size(); ++i)
+                touches = touches || (high(file[i]) && ascii_alnum(file[i - 1])) || (ascii_alnum(file[i]) && high(file[i - 1]));
+            const bool utf8 = TextFileRules::detect_encoding(file) != TextEncoding::Cp932;
+            touching += touches;
+            touching_as_utf8 += touches && utf8;
+            if (utf8 && !touches && ++failures <= 10)
+                ADD_FAILURE() << file.toHex(' ').toStdString() << " opens as UTF-8";
+        }
+        EXPECT_EQ(failures, 0);
+        EXPECT_GT(ambiguous, 100); // the samples hold such diaries
+        EXPECT_LE(touching_as_utf8 * 20, touching) << touching_as_utf8 << " of " << touching;
+        std::printf("%s: %d of 20000 valid UTF-8, %d of them with katakana against a Latin letter or figure, "
+                    "%d of those open as UTF-8\n",
+                    full_width ? "with kana and kanji" : "half-width katakana", ambiguous, touching, touching_as_utf8);
+    }
 }
 
 TEST(TextFileRules, Utf8KeepsItsBytesAndLineRules)

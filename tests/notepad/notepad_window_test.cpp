@@ -400,6 +400,17 @@ private slots:
         n.prompt.answer(Prompt::kNo);
         n.menu("m_new");
         QCOMPARE(n.window->windowTitle(), QString("メモルー 2k Releace Version :1.0.4"));
+
+        // A note from a European keyboard shows its words, not half-width katakana ("cafﾃｩ").
+        const QByteArray note = "Herr M\xc3\xbcller, caf\xc3\xa9 na\xc3\xafve\r\nse\xc3\xb1or Gr\xc3\xb6\xc3\x9f" "e";
+        put(file("e.txt"), note);
+        n.dialogs.answer(file("e.txt"));
+        n.click("open_f_cb");
+        QCOMPARE(n.window->editor().text(), QString::fromUtf8("Herr Müller, café naïve\r\nseñor Größe\r\n"));
+        QVERIFY(n.window->windowTitle().endsWith("[UTF-8]"));
+        n.prompt.answer(Prompt::kYes);
+        n.click("write");
+        QCOMPARE(bytes_of(file("e.txt")), note + "\r\n\r\n");
     }
 
     // What the detection chose survives the text area too: a file opened with 開く and saved

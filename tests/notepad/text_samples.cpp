@@ -111,7 +111,87 @@ QString some_text(Random& random)
     return text;
 }
 
+// Words of European languages with the letters a UTF-8 file of today holds, and plain ones.
+const char* const kEuropeanWords[] = {
+    "café",   "Müller",  "naïve",  "señor",  "Größe",  "déjà",     "über",    "Straße", "façade", "smörgåsbord",
+    "piñata", "crème",   "brûlée", "Zürich", "Ångström", "São",    "Ærø",     "fiancée", "jalapeño", "Björk",
+    "Dvořák", "Łódź",    "niño",   "año",    "mañana", "Köln",     "Gödel",   "Þór",     "Ελλάδα",  "Москва",
+    "père",   "forêt",   "Noël",   "coöperate", "résumé", "Ça va", "zoë",     "Bäckerei", "à",      "25°C",
+    "£5",     "«oui»",   "the",    "und",    "le",     "el",       "with",    "ist",     "2026",   "OK"};
+
+// A sentence or a list of such words, as someone outside Japan writes a note.
+QString european_text(Random& random)
+{
+    static const char* const gaps[] = {" ", " ", " ", ", ", ". ", "\r\n", "\n", " - ", "!\r\n"};
+    constexpr int kAccented = int(std::size(kEuropeanWords)) - 8; // the plain words come last
+    const int n = pick(random, 1, 12), accented = pick(random, 1, n);
+    QString text;
+    for (int i = 1; i <= n; ++i) {
+        text += QString::fromUtf8(kEuropeanWords[pick(random, 0, i == accented ? kAccented - 1 : int(std::size(kEuropeanWords)) - 1)]);
+        if (i < n || pick(random, 0, 1) == 0)
+            text += QString::fromUtf8(gaps[pick(random, 0, int(std::size(gaps)) - 1)]);
+    }
+    return text;
+}
+
+// A word in half-width katakana (ｦ to ﾝ), now and then voiced (ﾞ, ﾟ) or long (ｰ).
+QByteArray katakana_word(Random& random)
+{
+    QByteArray word;
+    for (int n = pick(random, 1, 6); n > 0; --n) {
+        word += char(pick(random, 0xa6, 0xdd));
+        if (pick(random, 0, 5) == 0)
+            word += char(pick(random, 0, 2) == 0 ? 0xb0 : pick(random, 0xde, 0xdf));
+    }
+    return word;
+}
+
+// A diary as the classic program kept it, in CP932: half-width katakana words among ASCII
+// words, figures, punctuation and line ends, and (when `full_width`) kana and kanji too. Now
+// and then a katakana word is written against a Latin word ("CDﾌﾟﾚｰﾔｰ").
+QByteArray cp932_diary(Random& random, bool full_width)
+{
+    static const char* const ascii[] = {"OK", "CD", "PC", "TV", "no", "memo", "Windows", "3", "10", "2000", "!", "?", "(", ")"};
+    static const char* const gaps[] = {" ", " ", "\r\n", "\xa1", "\xa4", "\x81\x42", "\x81\x41", "", "-"};
+    QByteArray diary;
+    for (int n = pick(random, 1, 10); n > 0; --n) {
+        switch (pick(random, 0, full_width ? 3 : 2)) {
+        case 0:
+        case 1:
+            diary += katakana_word(random);
+            break;
+        case 2:
+            diary += ascii[pick(random, 0, int(std::size(ascii)) - 1)];
+            break;
+        default:
+            for (int k = pick(random, 1, 4); k > 0; --k)
+                diary += cp932_pairs()[size_t(pick(random, 0, int(cp932_pairs().size()) - 1))];
+            break;
+        }
+        diary += gaps[pick(random, 0, int(std::size(gaps)) - 1)];
+    }
+    return diary;
+}
+
 } // namespace
+
+std::vector<QByteArray> european_files(uint32_t seed, int count)
+{
+    Random random(seed);
+    std::vector<QByteArray> files;
+    for (int i = 0; i < count; ++i)
+        files.push_back(european_text(random).toUtf8());
+    return files;
+}
+
+std::vector<QByteArray> cp932_diaries(uint32_t seed, int count, bool full_width)
+{
+    Random random(seed);
+    std::vector<QByteArray> files;
+    for (int i = 0; i < count; ++i)
+        files.push_back(cp932_diary(random, full_width));
+    return files;
+}
 
 std::vector<QByteArray> sample_files(uint32_t seed, int count)
 {
@@ -121,7 +201,10 @@ std::vector<QByteArray> sample_files(uint32_t seed, int count)
     files.reserve(size_t(count));
     while (int(files.size()) < count) {
         QByteArray file;
-        switch (pick(random, 0, 3)) {
+        switch (pick(random, 0, 4)) {
+        case 4: // European words in UTF-8
+            file = european_text(random).toUtf8();
+            break;
         case 0: // any bytes, mostly high ones
             for (int n = pick(random, 0, 8); n > 0; --n)
                 file += char(pick(random, 0, 3) == 0 ? pick(random, 0x0a, 0x7f) : pick(random, 0x80, 0xff));

@@ -3,9 +3,17 @@
 #include <cstdint>
 #include <vector>
 
-// Files a diary may be, made from a seed (the same seed gives the same files): random
-// bytes, pieces of both encodings' texts strung together, and whole texts written in
-// UTF-8 (with and without the byte order mark) and in CP932.
+// UTF-8 files of European words written as notes are ("café", "Müller", "25°C"), made
+// from a seed (the same seed gives the same files).
+std::vector<QByteArray> european_files(uint32_t seed, int count);
+
+// Diaries in CP932: half-width katakana words among Latin ones, figures and punctuation, and
+// with `full_width` kana and kanji too.
+std::vector<QByteArray> cp932_diaries(uint32_t seed, int count, bool full_width);
+
+// Files a diary may be: random bytes, pieces of both encodings' texts strung together,
+// whole texts written in UTF-8 (with and without the byte order mark) and in CP932, and
+// European words in UTF-8.
 std::vector<QByteArray> sample_files(uint32_t seed, int count);
 
 // What saving the unchanged text of `file` must write: the file with its line ends as

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 class PromptAndOverlayTest : public QObject {
@@ -34,6 +35,63 @@ private slots:
         QVERIFY(on_top);
         QCOMPARE(at.x(), QGuiApplication::primaryScreen()->availableGeometry().left());
         QVERIFY(at.y() > QGuiApplication::primaryScreen()->availableGeometry().top()); // its usual height
+    }
+
+    // After a game the boxes stand over the game's window (its transient parent, which window
+    // managers place them on), not over a hidden window of the application; the name box has
+    // one size, as the message boxes have, so it cannot be stretched or maximised. A window that
+    // is not shown owns no box.
+    void boxes_stand_over_their_owner_and_keep_their_size()
+    {
+        QWidget main;
+        main.resize(300, 200);
+        QWidget* game_window = nullptr; // the game's window comes after the prompt
+        platform::QtPrompt prompt;
+        prompt.set_owner([&] { return game_window; });
+        game_window = &main;
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+
+        struct Seen {
+            QWindow* transient_parent = nullptr;
+            QWidget* parent = nullptr;
+            QSize size, minimum, maximum;
+        };
+        const auto look = [](QWidget* box) {
+            return Seen{box->windowHandle() ? box->windowHandle()->transientParent() : nullptr, box->parentWidget(),
+                        box->size(), box->minimumSize(), box->maximumSize()};
+        };
+        Seen name_box, result_box;
+        QTimer::singleShot(50, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            QTest::keyClicks(box->findChild<QLineEdit*>(), "a long name typed into the box");
+            name_box = look(box);
+            QTest::keyClick(box->findChild<QLineEdit*>(), Qt::Key_Return);
+        });
+        QVERIFY(prompt.input(QString::fromUtf8("1位でした｡\r名前を入力して下さい｡"), "title", QString(),
+                             platform::Prompt::Placement{0, {}}).has_value());
+        QTimer::singleShot(50, [&] {
+            result_box = look(QApplication::activeModalWidget());
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        });
+        prompt.inform(QString::fromUtf8("終わり"), "title");
+
+        QCOMPARE(name_box.parent, &main);
+        QCOMPARE(name_box.transient_parent, main.windowHandle());
+        QCOMPARE(result_box.parent, &main);
+        QCOMPARE(result_box.transient_parent, main.windowHandle());
+        QCOMPARE(name_box.minimum, name_box.maximum);
+        QCOMPARE(name_box.size, name_box.minimum);
+        QCOMPARE(result_box.minimum, result_box.maximum);
+
+        main.hide();
+        QTimer::singleShot(50, [&] {
+            result_box = look(QApplication::activeModalWidget());
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        });
+        prompt.inform(QString::fromUtf8("終わり"), "title");
+        QCOMPARE(result_box.parent, nullptr);
     }
 
     void enter_answers_no_when_no_is_the_default()

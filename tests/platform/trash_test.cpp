@@ -90,6 +90,7 @@ private slots:
     void emptying_never_follows_a_link();
     void failures_are_reported();
     void a_fifo_for_the_folder_sizes_holds_nothing_up();
+    void a_huge_folder_sizes_file_is_no_cache();
     void deep_folders_need_few_descriptors();
     void only_real_folders_of_the_user_count();
     void mounts_list_local_volumes_only();
@@ -239,6 +240,30 @@ void TrashTest::a_fifo_for_the_folder_sizes_holds_nothing_up()
     QVERIFY(emptied.wait(5000));
     QCOMPARE(emptied.at(0).at(0).toBool(), true);
     QVERIFY(!QFileInfo::exists(trash.dir + "/directorysizes"));
+}
+
+// A directorysizes grown to hundreds of megabytes (a stray program appending to it) is not read:
+// the folder is measured as if there were no cache, at once, and closing is not held up by it.
+// One of a megabyte is still a cache.
+void TrashTest::a_huge_folder_sizes_file_is_no_cache()
+{
+    QTemporaryDir root;
+    TrashBuilder trash(root.filePath("Trash"));
+    QDir().mkpath(trash.files("folder"));
+    write_file(trash.files("folder") + "/inner", 300);
+    trash.describe("folder");
+    trash.add_sizes_line(5000, trash.info_mtime("folder"), "folder");
+    const QByteArray sizes = enc(trash.dir + "/directorysizes");
+    std::atomic<bool> stop{false};
+
+    QVERIFY(truncate(sizes.constData(), 1 << 20) == 0); // zeros after the line, as a line of their own
+    QCOMPARE(trash_folder::measure(trash.dir, stop).size_bytes, quint64(5000));
+
+    QVERIFY(truncate(sizes.constData(), qint64(768) << 20) == 0); // sparse: no disk taken
+    const trash_folder::Figures figures = trash_folder::measure(trash.dir, stop);
+    QVERIFY(figures.ok);
+    QCOMPARE(figures.item_count, quint64(1));
+    QCOMPARE(figures.size_bytes, quint64(300));
 }
 
 // The descriptor limit under which exactly `spare` numbers are free (a new descriptor takes
