@@ -1,5 +1,6 @@
 #include "selectbit_window.h"
 #include "dialog_texts.h"
+#include "platform/accessible_role.h"
 #include "platform/drive_list.h"
 #include "platform/prompt.h"
 #include <QComboBox>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -15,11 +17,12 @@ namespace {
 constexpr int kDriveWidth = 200; // 3000 twips
 constexpr int kPreview = 50;
 
-QLabel* preview(QWidget* parent, const QString& tip)
+QLabel* preview(QWidget* parent, const QString& name, const QString& tip)
 {
     auto* label = new QLabel(parent);
     label->setFixedSize(kPreview, kPreview);
     label->setToolTip(tip);
+    label->setAccessibleName(name);
     label->setStyleSheet(QStringLiteral("border: 1px solid rgb(200, 200, 200);"));
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -62,10 +65,17 @@ SelectbitWindow::SelectbitWindow(QString app_dir, const platform::DriveList& dri
     resize(360, 320);
     setMinimumSize(300, 240);
 
+    platform::set_accessible_role(this, QAccessible::Dialog);
+    setAccessibleDescription(dialog_texts::kSkinChooserDescription);
+    // The closing of the window's frame, for the keyboard.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+
     auto* drive = new QComboBox(this);
+    platform::name_control(drive, dialog_texts::kDriveListName);
     auto* dir = new QListWidget(this);
-    auto* pic = preview(this, dialog_texts::kTargetTip);
-    auto* picback = preview(this, dialog_texts::kDecoyTip);
+    dir->setAccessibleName(dialog_texts::kFolderListName);
+    auto* pic = preview(this, dialog_texts::kTarget, dialog_texts::kTargetTip);
+    auto* picback = preview(this, dialog_texts::kDecoy, dialog_texts::kDecoyTip);
     auto* command1 = new QPushButton(dialog_texts::kDecide, this);
     auto* info = new QLabel(this);
     info->setWordWrap(true);
