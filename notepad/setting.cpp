@@ -135,6 +135,7 @@ QWidget* Setting::swatch(const char* name, int top, const QString& tip)
     w->setGeometry(88, top, 41, 17);
     w->setAutoFillBackground(true);
     w->setToolTip(tip);
+    w->setAccessibleName(tip);
     return w;
 }
 

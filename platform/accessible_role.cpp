@@ -1,8 +1,10 @@
 #include "accessible_role.h"
+#include <QAbstractScrollArea>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QWidget>
 
 namespace platform {
@@ -70,6 +72,10 @@ void set_accessible_role(QWidget* widget, QAccessible::Role role)
 void name_control(QWidget* control, const QString& name)
 {
     control->setAccessibleName(name);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(control)) {
+        area->verticalScrollBar()->setAccessibleName(name + QString::fromUtf8(" 縦スクロール"));
+        area->horizontalScrollBar()->setAccessibleName(name + QString::fromUtf8(" 横スクロール"));
+    }
     auto* combo = qobject_cast<QComboBox*>(control);
     if (!combo)
         return;

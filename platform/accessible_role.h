@@ -14,7 +14,7 @@ void set_accessible_role(QWidget* widget, QAccessible::Role role);
 // Names a control that has no label of its own on the screen. A combo box is also
 // given a hidden label: Qt on Unix names a combo box by the entry it shows and tells
 // a screen reader what it is only by the label it is "labelled by"; an editable one
-// names its edit box too.
+// names its edit box too, and a scrolled view (text area, list) its scroll bars.
 void name_control(QWidget* control, const QString& name);
 
 } // namespace platform

@@ -7,6 +7,7 @@
 #include "platform/prompt.h"
 #include "platform/surface_widget.h"
 #include "platform/window_shape.h"
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -101,12 +102,23 @@ void HelpWindow::next_page()
 {
     pages_.next();
     show_page();
+    announce_page();
 }
 
 void HelpWindow::previous_page()
 {
     pages_.back();
     show_page();
+    announce_page();
+}
+
+void HelpWindow::announce_page()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Where Qt can, the page turned is also spoken wherever the focus is.
+    QAccessibleAnnouncementEvent event(this, controls_.help_text->text());
+    QAccessible::updateAccessibility(&event);
+#endif
 }
 
 void HelpWindow::show_page()

@@ -46,6 +46,7 @@ private:
     void next_page();
     void previous_page();
     void show_page();
+    void announce_page();
     void draw_face();
     void draw_arrow(platform::SurfaceWidget* box, const platform::Surface& picture, bool pointing_right);
 

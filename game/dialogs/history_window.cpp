@@ -13,7 +13,7 @@ HistoryWindow::HistoryWindow(QString app_dir, platform::Prompt& prompt, QWidget*
     his_text_ = new QPlainTextEdit(this);
     his_text_->setReadOnly(true);
     his_text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    his_text_->setAccessibleName(dialog_texts::kHistoryName);
+    platform::name_control(his_text_, dialog_texts::kHistoryName);
     platform::set_accessible_role(this, QAccessible::Dialog);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     // 200 twips from the screen's corner, 600 x 500.

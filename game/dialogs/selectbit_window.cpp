@@ -73,7 +73,7 @@ SelectbitWindow::SelectbitWindow(QString app_dir, const platform::DriveList& dri
     auto* drive = new QComboBox(this);
     platform::name_control(drive, dialog_texts::kDriveListName);
     auto* dir = new QListWidget(this);
-    dir->setAccessibleName(dialog_texts::kFolderListName);
+    platform::name_control(dir, dialog_texts::kFolderListName);
     auto* pic = preview(this, dialog_texts::kTarget, dialog_texts::kTargetTip);
     auto* picback = preview(this, dialog_texts::kDecoy, dialog_texts::kDecoyTip);
     auto* command1 = new QPushButton(dialog_texts::kDecide, this);

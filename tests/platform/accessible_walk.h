@@ -90,9 +90,6 @@ inline void walk(QAccessibleInterface* iface, const QString& path, QStringList& 
     if (state.invisible)
         return;
     const QAccessible::Role role = iface->role();
-    // Scroll bars are moved by the keys of what they scroll; they need no name.
-    if (role == QAccessible::ScrollBar)
-        return;
     const QString here = path + QStringLiteral(" > ") + describe(iface);
     const bool reached = state.focusable || has_action(iface) || works_with(role);
     if (reached && !state.disabled) {
