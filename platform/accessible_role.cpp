@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QWidget>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QAccessibleAnnouncementEvent>
+#endif
 
 namespace platform {
 namespace {
@@ -87,6 +90,17 @@ void name_control(QWidget* control, const QString& name)
         label->setBuddy(combo);
         label->hide();
     }
+}
+
+void announce(QObject* from, const QString& message)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(from, message);
+    QAccessible::updateAccessibility(&event);
+#else
+    (void)from;
+    (void)message;
+#endif
 }
 
 } // namespace platform

@@ -17,4 +17,9 @@ void set_accessible_role(QWidget* widget, QAccessible::Role role);
 // names its edit box too, and a scrolled view (text area, list) its scroll bars.
 void name_control(QWidget* control, const QString& name);
 
+// Asks a screen reader to speak `message` wherever its focus is, on behalf of `from`
+// (Qt 6.8 and later; older Qt has no such request and the label that shows the
+// message only reports its new text).
+void announce(QObject* from, const QString& message);
+
 } // namespace platform

@@ -7,7 +7,6 @@
 #include "platform/prompt.h"
 #include "platform/surface_widget.h"
 #include "platform/window_shape.h"
-#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -114,11 +113,7 @@ void HelpWindow::previous_page()
 
 void HelpWindow::announce_page()
 {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // Where Qt can, the page turned is also spoken wherever the focus is.
-    QAccessibleAnnouncementEvent event(this, controls_.help_text->text());
-    QAccessible::updateAccessibility(&event);
-#endif
+    platform::announce(this, controls_.help_text->text());
 }
 
 void HelpWindow::show_page()

@@ -198,10 +198,10 @@ void SelectbitWindow::dir_change()
     if (!probe.seal.isNull() && !probe.yeti.isNull())
         show_picture(controls_.picback, probe.yeti);
     if (probe.found()) {
-        controls_.info->setText(dialog_texts::kSkinFound);
+        tell(dialog_texts::kSkinFound);
         skin_found_ = true;
     } else {
-        controls_.info->setText(dialog_texts::kSkinNotFound);
+        tell(dialog_texts::kSkinNotFound);
     }
 }
 
@@ -221,14 +221,20 @@ void SelectbitWindow::drive_change(int index)
 void SelectbitWindow::command1_click()
 {
     if (!skin_found_) {
-        controls_.info->setText(dialog_texts::kChooseFolder);
+        tell(dialog_texts::kChooseFolder);
         return;
     }
     // All ten or none: a skin that lacks a picture changes nothing.
     const SkinLoader::Skin skin = SkinLoader::load(skin_path_);
     if (!skin.complete()) {
-        controls_.info->setText(dialog_texts::skin_incomplete(skin.missing));
+        tell(dialog_texts::skin_incomplete(skin.missing));
         return;
     }
     emit skin_chosen(skin);
+}
+
+void SelectbitWindow::tell(const QString& message)
+{
+    controls_.info->setText(message);
+    platform::announce(controls_.info, message);
 }

@@ -3,6 +3,7 @@
 #include "face_drag.h"
 #include "gradient_face.h"
 #include "game/data/data_files.h"
+#include "platform/accessible_role.h"
 #include "platform/cursor_file.h"
 #include "platform/prompt.h"
 #include <QLabel>
@@ -109,6 +110,7 @@ void SoubiDialog::pic_click(int index)
 {
     chosen_ = static_cast<uint8_t>(index);
     controls_.choice_no->setText(shown(dialog_texts::choice(index)));
+    platform::announce(controls_.choice_no, controls_.choice_no->text());
     show_worn(); // the click toggled the icon it chose
 }
 
