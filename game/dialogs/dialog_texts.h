@@ -101,6 +101,7 @@ inline const QString kAboutIconName = u8("ミポのアイコン");
 inline const QString kAboutIconDescription = u8("押すとアイコンが歩きます｡");
 inline const QString kZorvikIconName = u8("ゾルヴィクのアイコン");
 inline const QString kHistoryName = u8("更新履歴");
+inline const QString kHistoryDescription = u8("ミポぽかん｡の更新履歴｡Escで閉じます｡");
 inline const QString kSaverDescription = u8("スクリーンセーバー｡クリックかEscで隠れます｡");
 inline const QString kSkinChooserDescription = u8("絵柄の変更｡スキンのフォルダを選んで決定を押します｡Escで閉じます｡");
 

@@ -15,6 +15,7 @@ HistoryWindow::HistoryWindow(QString app_dir, platform::Prompt& prompt, QWidget*
     his_text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     platform::name_control(his_text_, dialog_texts::kHistoryName);
     platform::set_accessible_role(this, QAccessible::Dialog);
+    setAccessibleDescription(dialog_texts::kHistoryDescription);
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     // 200 twips from the screen's corner, 600 x 500.
     move(13, 13);

@@ -408,8 +408,10 @@ private slots:
         QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
 
         // Captions that do not say what the window is are told by its description.
-        QVERIFY(!d.help->accessibleDescription().isEmpty());
-        QVERIFY(!d.selectbit->accessibleDescription().isEmpty());
+        for (QWidget* w : {static_cast<QWidget*>(d.help), static_cast<QWidget*>(d.selectbit),
+                           static_cast<QWidget*>(d.history), static_cast<QWidget*>(d.screen_server)})
+            QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description).isEmpty(),
+                     qPrintable(w->windowTitle()));
     }
 
     // The worn weapon is the checked one; choosing another checks nothing until it is worn.
