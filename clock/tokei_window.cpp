@@ -1,9 +1,11 @@
 #include "tokei_window.h"
 #include "clock_face.h"
+#include "platform/accessible_role.h"
 #include "platform/window_shape.h"
 #include "twips.h"
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -37,6 +39,11 @@ TokeiWindow::TokeiWindow(Now now, const QLocale& locale)
 {
     setObjectName(QStringLiteral("tokeiF"));
     setWindowTitle(QStringLiteral("クルリトでも"));
+    platform::set_accessible_role(this, QAccessible::Window);
+    setAccessibleDescription(QStringLiteral("反時計回りの時計｡C: circle mode, T: always top, I: クレジット, "
+                                            "Menu または Shift+F10: メニュー"));
+    // The window itself takes the keys: it has no control to put them in.
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // A small Japanese face with half-width digits of 6 px, which the pixel layout is made for.
     QFont face = font();
@@ -62,6 +69,10 @@ TokeiWindow::TokeiWindow(Now now, const QLocale& locale)
     sm_a_top_->setCheckable(true);
     sm_->addSeparator();
     sm_end_ = sm_->addAction(QStringLiteral("End"));
+    // The menu's switches have keys of their own on the window too.
+    sm_cir_->setShortcut(Qt::Key_C);
+    sm_a_top_->setShortcut(Qt::Key_T);
+    addActions({sm_cir_, sm_a_top_});
     connect(sm_cir_, &QAction::triggered, this, &TokeiWindow::sm_cir_click);
     connect(sm_a_top_, &QAction::triggered, this, &TokeiWindow::sm_a_top_click);
     connect(sm_end_, &QAction::triggered, this, &QWidget::close);
@@ -158,6 +169,22 @@ void TokeiWindow::mousePressEvent(QMouseEvent* event)
     default:
         break;
     }
+}
+
+void TokeiWindow::keyPressEvent(QKeyEvent* event)
+{
+    // The two menus of the right and middle buttons, by the keys for a context menu
+    // and I, opened at the clock's centre with their first entry ready for the arrows.
+    const bool menu_key = event->key() == Qt::Key_Menu
+                          || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    QMenu* menu = menu_key ? sm_ : event->key() == Qt::Key_I && event->modifiers() == Qt::NoModifier ? sm3_ : nullptr;
+    if (!menu) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    menu->popup(mapToGlobal(rect().center()));
+    if (!menu->actions().isEmpty())
+        menu->setActiveAction(menu->actions().first());
 }
 
 void TokeiWindow::mouseMoveEvent(QMouseEvent* event)

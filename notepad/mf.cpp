@@ -1,6 +1,7 @@
 #include "mf.h"
 #include "font_size_rule.h"
 #include "setting.h"
+#include "platform/accessible_role.h"
 #include "platform/pick_list.h"
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -81,6 +83,9 @@ MF::MF(platform::Prompt& prompt, platform::FileDialogs& dialogs, QString app_dir
         f_sizeCB->addItem(QString::number(size));
     f_sizeCB->setEditText(QStringLiteral("10"));
     f_sizeCB->setToolTip(QStringLiteral("フォントのサイズ"));
+    platform::name_control(f_sizeCB, f_sizeCB->toolTip());
+    platform::name_control(read_path, QStringLiteral("ファイルのパス"));
+    platform::name_control(memo, QStringLiteral("日記の本文"));
     // A typed size applies nothing until it is picked from the list.
     connect(f_sizeCB, &platform::PickList::picked, this, [this] { f_sizeCB_Click(); });
 
@@ -132,6 +137,16 @@ void MF::build_menu()
     m_inf->setObjectName(QStringLiteral("m_inf"));
     add(m_inf, "m_info", QStringLiteral("ゾルヴィクについて"), [this] { commands_->m_info(); });
     add(m_inf, "m_rireki", QStringLiteral("更新履歴"), [this] { commands_->m_rireki(); });
+
+    // The menus from the keyboard without marks in their captions: F10 opens the first,
+    // Alt with the first letter of its English name opens each.
+    auto open_by = [this](const QKeySequence& keys, QMenu* menu) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
+    };
+    open_by(QKeySequence(Qt::Key_F10), m_file);
+    open_by(QKeySequence(Qt::ALT | Qt::Key_F), m_file);
+    open_by(QKeySequence(Qt::ALT | Qt::Key_I), m_inf);
 }
 
 QIcon MF::window_icon(const QString& app_dir)
@@ -171,9 +186,16 @@ bool MF::eventFilter(QObject* watched, QEvent* event)
     if (watched == face && event->type() == QEvent::Resize)
         layout_controls();
     if (watched == memo && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Tab types a tab in the text; Ctrl+Tab (and Ctrl+Shift+Tab) leave it.
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && (key->modifiers() & Qt::ControlModifier)) {
+            const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            focusNextPrevChild(!back);
+            return true;
+        }
         // Shift+Enter would put a line separator of its own into the text area,
         // which is saved as a lone LF: a typed line break is a line like any other.
-        auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter && (key->modifiers() & Qt::ShiftModifier)) {
             QKeyEvent plain(QEvent::KeyPress, key->key(), key->modifiers() & ~Qt::ShiftModifier, key->text(),

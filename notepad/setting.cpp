@@ -1,4 +1,5 @@
 #include "setting.h"
+#include "platform/accessible_role.h"
 #include "platform/atomic_file.h"
 #include "platform/pick_list.h"
 #include "platform/prompt.h"
@@ -6,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -53,6 +55,7 @@ Setting::Setting(QPlainTextEdit* memo, platform::Prompt& prompt, QString app_dir
 {
     setObjectName(QStringLiteral("setting"));
     setWindowTitle(QStringLiteral("メモルー設定"));
+    platform::set_accessible_role(this, QAccessible::Dialog);
     setFixedSize(kWidth, kHeight);
     QFont ui_font(QStringLiteral("IPAPGothic"));
     ui_font.setPixelSize(12);
@@ -74,13 +77,13 @@ Setting::Setting(QPlainTextEdit* memo, platform::Prompt& prompt, QString app_dir
     no->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     pic[0] = swatch("pic0", 32, QStringLiteral("文字の色"));
-    rCB = color_list("rCB", 136, 32);
-    gCB = color_list("gCB", 184, 32);
-    bCB = color_list("bCB", 232, 32);
+    rCB = color_list("rCB", 136, 32, QStringLiteral("フォントカラー 赤"));
+    gCB = color_list("gCB", 184, 32, QStringLiteral("フォントカラー 緑"));
+    bCB = color_list("bCB", 232, 32, QStringLiteral("フォントカラー 青"));
     pic[1] = swatch("pic1", 64, QStringLiteral("背景の色"));
-    rbcCB = color_list("rbcCB", 136, 64);
-    gbcCB = color_list("gbcCB", 184, 64);
-    bbcCB = color_list("bbcCB", 232, 64);
+    rbcCB = color_list("rbcCB", 136, 64, QStringLiteral("バックカラー 赤"));
+    gbcCB = color_list("gbcCB", 184, 64, QStringLiteral("バックカラー 緑"));
+    bbcCB = color_list("bbcCB", 232, 64, QStringLiteral("バックカラー 青"));
 
     choice_no = new QLabel(QStringLiteral("値は0から255です｡"), this);
     choice_no->setObjectName(QStringLiteral("choice_no"));
@@ -113,10 +116,11 @@ Setting::Setting(QPlainTextEdit* memo, platform::Prompt& prompt, QString app_dir
     read_set();
 }
 
-platform::PickList* Setting::color_list(const char* name, int left, int top)
+platform::PickList* Setting::color_list(const char* name, int left, int top, const QString& spoken)
 {
     auto* list = new platform::PickList(this);
     list->setObjectName(QLatin1String(name));
+    platform::name_control(list, spoken);
     list->setGeometry(left, top, 49, 22);
     list->setMaxVisibleItems(16);
     for (int t = 0; t <= 255; ++t)
@@ -131,6 +135,7 @@ QWidget* Setting::swatch(const char* name, int top, const QString& tip)
     w->setGeometry(88, top, 41, 17);
     w->setAutoFillBackground(true);
     w->setToolTip(tip);
+    w->setAccessibleName(tip);
     return w;
 }
 
@@ -231,6 +236,16 @@ void Setting::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.drawImage(0, 0, face_);
+}
+
+void Setting::keyPressEvent(QKeyEvent* event)
+{
+    // Without a frame to close it by, Escape is its ｷｬﾝｾﾙ (also from a colour list,
+    // whose edit box takes Escape first and lets it through).
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        CancelButton->click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void Setting::mousePressEvent(QMouseEvent* event)

@@ -34,13 +34,15 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    platform::PickList* color_list(const char* name, int left, int top);
+    // `spoken`: the list's name for a screen reader (which colour, which component).
+    platform::PickList* color_list(const char* name, int left, int top, const QString& spoken);
     QWidget* swatch(const char* name, int top, const QString& tip);
     void show_color(QWidget* swatch, const QColor& color);
     void apply_color(QPalette::ColorRole role, const QColor& color, QWidget* swatch);

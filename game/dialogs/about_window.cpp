@@ -1,5 +1,6 @@
 #include "about_window.h"
 #include "dialog_texts.h"
+#include "picture_button.h"
 #include "platform/legacy/rounding.h"
 #include "platform/random.h"
 #include "platform/surface_widget.h"
@@ -13,7 +14,8 @@ AboutWindow::AboutWindow(const QString& version, const QString& icon_path, platf
     setWindowTitle(dialog_texts::about_caption());
     setFixedSize(440, 270);
 
-    auto* icon = new platform::SurfaceWidget(this, 64, 64);
+    auto* icon = new PictureButton(this, 64, 64, dialog_texts::kAboutIconName);
+    icon->setAccessibleDescription(dialog_texts::kAboutIconDescription);
     icon->move(icon_home_);
     icon->surface().fill(palette().color(QPalette::Window).rgb());
     const QImage picture(icon_path);

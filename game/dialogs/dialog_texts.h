@@ -88,4 +88,21 @@ inline const QString kAttention = u8("警告 : 寝不足に注意しましょう
 inline const QString kHistoryCaption = u8("virave(誰？)の軌跡(日記帳)♪");
 inline const QString kSaverLabel = QStringLiteral("zorvik/nabelune\r\nmipo pokan.2000");
 
+// Our own: what a screen reader says for controls and windows whose captions do not tell.
+inline const QString kMipoIntervalName = u8("ミポのアクション間隔(ミリ秒)");
+inline const QString kMissIntervalName = u8("雪男のアクション間隔(ミリ秒)");
+inline const QString kWeaponNames[3] = {u8("0 はりせん"), u8("1 あっくす"), u8("2 あるてまうえぽん")};
+inline const QString kDriveListName = u8("ドライブ");
+inline const QString kFolderListName = u8("スキンのフォルダ");
+inline const QString kHelpDescription = u8("ミポぽかん｡のヘルプ｡左右の矢印キーかPage Up/Page Downでページをめくります｡Escで閉じます｡");
+inline const QString kHelpBackName = u8("前のページ");
+inline const QString kHelpNextName = u8("次のページ");
+inline const QString kAboutIconName = u8("ミポのアイコン");
+inline const QString kAboutIconDescription = u8("押すとアイコンが歩きます｡");
+inline const QString kZorvikIconName = u8("ゾルヴィクのアイコン");
+inline const QString kHistoryName = u8("更新履歴");
+inline const QString kHistoryDescription = u8("ミポぽかん｡の更新履歴｡Escで閉じます｡");
+inline const QString kSaverDescription = u8("スクリーンセーバー｡クリックかEscで隠れます｡");
+inline const QString kSkinChooserDescription = u8("絵柄の変更｡スキンのフォルダを選んで決定を押します｡Escで閉じます｡");
+
 } // namespace dialog_texts

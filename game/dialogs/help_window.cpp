@@ -1,7 +1,9 @@
 #include "help_window.h"
 #include "dialog_texts.h"
 #include "face_drag.h"
+#include "picture_button.h"
 #include "game/data/sprite_set.h"
+#include "platform/accessible_role.h"
 #include "platform/prompt.h"
 #include "platform/surface_widget.h"
 #include "platform/window_shape.h"
@@ -23,6 +25,8 @@ HelpWindow::HelpWindow(const SpriteSet& sprites, const QString& bmp_dir, platfor
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(options.caption);
+    setAccessibleDescription(dialog_texts::kHelpDescription);
+    platform::set_accessible_role(this, QAccessible::Dialog);
     setFixedSize(kWidth, kHeight);
 
     auto* help_text = new QLabel(this);
@@ -41,13 +45,16 @@ HelpWindow::HelpWindow(const SpriteSet& sprites, const QString& bmp_dir, platfor
         sample[i] = new platform::SurfaceWidget(this, 65, 57);
         sample[i]->move(16 + 80 * i, 112);
         sample[i]->setToolTip(tips[i]);
+        sample[i]->setAccessibleName(tips[i]);
     }
-    auto* back_help = new platform::SurfaceWidget(this, 41, 41);
+    auto* back_help = new PictureButton(this, 41, 41, dialog_texts::kHelpBackName);
     back_help->move(176, 136);
     back_help->setToolTip(QStringLiteral("back"));
-    auto* next_help = new platform::SurfaceWidget(this, 41, 41);
+    auto* next_help = new PictureButton(this, 41, 41, dialog_texts::kHelpNextName);
     next_help->move(224, 136);
     next_help->setToolTip(QStringLiteral("next"));
+    setTabOrder(next_help, back_help);
+    next_help->setFocus(Qt::OtherFocusReason);
     controls_ = {help_text, page, sample, back_help, next_help};
     // The page text sits in front of the pictures, as it always has; the pictures take the clicks.
     help_text->lower();
@@ -82,18 +89,31 @@ HelpWindow::HelpWindow(const SpriteSet& sprites, const QString& bmp_dir, platfor
         sample[i]->refresh();
     }
 
-    connect(next_help, &platform::SurfaceWidget::clicked, this, [this] {
-        pages_.next();
-        show_page();
-    });
-    connect(back_help, &platform::SurfaceWidget::clicked, this, [this] {
-        pages_.back();
-        show_page();
-    });
+    connect(next_help, &platform::SurfaceWidget::clicked, this, &HelpWindow::next_page);
+    connect(back_help, &platform::SurfaceWidget::clicked, this, &HelpWindow::previous_page);
     new FaceDrag(this);
 
     if (!missing.isEmpty())
         prompt.inform(dialog_texts::help_picture_missing(missing), options.caption, platform::Prompt::Icon::Warning);
+}
+
+void HelpWindow::next_page()
+{
+    pages_.next();
+    show_page();
+    announce_page();
+}
+
+void HelpWindow::previous_page()
+{
+    pages_.back();
+    show_page();
+    announce_page();
+}
+
+void HelpWindow::announce_page()
+{
+    platform::announce(this, controls_.help_text->text());
 }
 
 void HelpWindow::show_page()
@@ -103,6 +123,12 @@ void HelpWindow::show_page()
         controls_.help_text->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     if (controls_.page)
         controls_.page->setText(pages_.counter());
+    // The arrow keeps the focus while the page turns: its description is the page, so
+    // that a screen reader reads the new page at the arrow the user pressed.
+    const QString page = pages_.counter() + QLatin1Char('\n') + controls_.help_text->text();
+    for (QWidget* arrow : {static_cast<QWidget*>(controls_.back_help), static_cast<QWidget*>(controls_.next_help)})
+        if (arrow)
+            arrow->setAccessibleDescription(page);
 }
 
 void HelpWindow::draw_face()
@@ -151,9 +177,21 @@ void HelpWindow::mousePressEvent(QMouseEvent* event)
 
 void HelpWindow::keyPressEvent(QKeyEvent* event)
 {
-    // A window without a frame still closes from the keyboard.
-    if (event->key() == Qt::Key_Escape)
+    // A window without a frame still closes from the keyboard, and its pages turn
+    // by the keys that turn pages.
+    switch (event->key()) {
+    case Qt::Key_Escape:
         close();
-    else
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_PageDown:
+        next_page();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_PageUp:
+        previous_page();
+        break;
+    default:
         QWidget::keyPressEvent(event);
+    }
 }

@@ -43,7 +43,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void next_page();
+    void previous_page();
     void show_page();
+    void announce_page();
     void draw_face();
     void draw_arrow(platform::SurfaceWidget* box, const platform::Surface& picture, bool pointing_right);
 

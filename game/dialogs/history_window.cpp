@@ -1,8 +1,10 @@
 #include "history_window.h"
 #include "dialog_texts.h"
 #include "history_file.h"
+#include "platform/accessible_role.h"
 #include "platform/prompt.h"
 #include <QPlainTextEdit>
+#include <QShortcut>
 
 HistoryWindow::HistoryWindow(QString app_dir, platform::Prompt& prompt, QWidget* parent)
     : QWidget(parent, Qt::Window), app_dir_(std::move(app_dir)), prompt_(prompt)
@@ -11,6 +13,10 @@ HistoryWindow::HistoryWindow(QString app_dir, platform::Prompt& prompt, QWidget*
     his_text_ = new QPlainTextEdit(this);
     his_text_->setReadOnly(true);
     his_text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    platform::name_control(his_text_, dialog_texts::kHistoryName);
+    platform::set_accessible_role(this, QAccessible::Dialog);
+    setAccessibleDescription(dialog_texts::kHistoryDescription);
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     // 200 twips from the screen's corner, 600 x 500.
     move(13, 13);
     resize(600, 500);

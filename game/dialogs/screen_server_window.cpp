@@ -1,6 +1,7 @@
 #include "screen_server_window.h"
 #include "dialog_texts.h"
 #include "screen_saver_steps.h"
+#include "platform/accessible_role.h"
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,8 @@ ScreenServerWindow::ScreenServerWindow(platform::Random& random, QWidget* parent
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), random_(random)
 {
     setWindowTitle(QStringLiteral("screenserver"));
+    setAccessibleDescription(dialog_texts::kSaverDescription);
+    platform::set_accessible_role(this, QAccessible::Window);
     label1_ = new QLabel(QString(dialog_texts::kSaverLabel).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
                          this);
     label1_->setGeometry(16, 40, 241, 41);

@@ -1,5 +1,6 @@
 #include "selectbit_window.h"
 #include "dialog_texts.h"
+#include "platform/accessible_role.h"
 #include "platform/drive_list.h"
 #include "platform/prompt.h"
 #include <QComboBox>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 
@@ -15,11 +17,12 @@ namespace {
 constexpr int kDriveWidth = 200; // 3000 twips
 constexpr int kPreview = 50;
 
-QLabel* preview(QWidget* parent, const QString& tip)
+QLabel* preview(QWidget* parent, const QString& name, const QString& tip)
 {
     auto* label = new QLabel(parent);
     label->setFixedSize(kPreview, kPreview);
     label->setToolTip(tip);
+    label->setAccessibleName(name);
     label->setStyleSheet(QStringLiteral("border: 1px solid rgb(200, 200, 200);"));
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -62,10 +65,17 @@ SelectbitWindow::SelectbitWindow(QString app_dir, const platform::DriveList& dri
     resize(360, 320);
     setMinimumSize(300, 240);
 
+    platform::set_accessible_role(this, QAccessible::Dialog);
+    setAccessibleDescription(dialog_texts::kSkinChooserDescription);
+    // The closing of the window's frame, for the keyboard.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+
     auto* drive = new QComboBox(this);
+    platform::name_control(drive, dialog_texts::kDriveListName);
     auto* dir = new QListWidget(this);
-    auto* pic = preview(this, dialog_texts::kTargetTip);
-    auto* picback = preview(this, dialog_texts::kDecoyTip);
+    platform::name_control(dir, dialog_texts::kFolderListName);
+    auto* pic = preview(this, dialog_texts::kTarget, dialog_texts::kTargetTip);
+    auto* picback = preview(this, dialog_texts::kDecoy, dialog_texts::kDecoyTip);
     auto* command1 = new QPushButton(dialog_texts::kDecide, this);
     auto* info = new QLabel(this);
     info->setWordWrap(true);
@@ -188,10 +198,10 @@ void SelectbitWindow::dir_change()
     if (!probe.seal.isNull() && !probe.yeti.isNull())
         show_picture(controls_.picback, probe.yeti);
     if (probe.found()) {
-        controls_.info->setText(dialog_texts::kSkinFound);
+        tell(dialog_texts::kSkinFound);
         skin_found_ = true;
     } else {
-        controls_.info->setText(dialog_texts::kSkinNotFound);
+        tell(dialog_texts::kSkinNotFound);
     }
 }
 
@@ -211,14 +221,20 @@ void SelectbitWindow::drive_change(int index)
 void SelectbitWindow::command1_click()
 {
     if (!skin_found_) {
-        controls_.info->setText(dialog_texts::kChooseFolder);
+        tell(dialog_texts::kChooseFolder);
         return;
     }
     // All ten or none: a skin that lacks a picture changes nothing.
     const SkinLoader::Skin skin = SkinLoader::load(skin_path_);
     if (!skin.complete()) {
-        controls_.info->setText(dialog_texts::skin_incomplete(skin.missing));
+        tell(dialog_texts::skin_incomplete(skin.missing));
         return;
     }
     emit skin_chosen(skin);
+}
+
+void SelectbitWindow::tell(const QString& message)
+{
+    controls_.info->setText(message);
+    platform::announce(controls_.info, message);
 }

@@ -52,6 +52,8 @@ private:
     void dir_change();
     void drive_change(int index);
     void command1_click();
+    // Shows `message` in `info`, and has it spoken where Qt can.
+    void tell(const QString& message);
 
     QString app_dir_;
     const platform::DriveList& drives_;

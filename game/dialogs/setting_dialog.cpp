@@ -63,8 +63,12 @@ SettingDialog::SettingDialog(GameSettings& settings, GamePaths paths, ScoreTable
     white_label(this, dialog_texts::kMilliseconds, QRect(box_left + 86, box_top(0), 60, 24));
     white_label(this, dialog_texts::kMilliseconds, QRect(box_left + 86, box_top(1), 60, 24));
     const int rate_top = 10 + 4 * line + 16;
-    white_label(this, dialog_texts::kRateLabel, QRect(12, rate_top, 180, 24));
+    auto* rate_label = white_label(this, dialog_texts::kRateLabel, QRect(12, rate_top, 180, 24));
     auto* yukisyutu = number_box(this, box_left, rate_top);
+    // The rate has a label of its own; the intervals are named by the help label's lines.
+    rate_label->setBuddy(yukisyutu);
+    set_mipo->setAccessibleName(dialog_texts::kMipoIntervalName);
+    set_miss->setAccessibleName(dialog_texts::kMissIntervalName);
 
     const int buttons_top = 250 - 40;
     auto* default_button = button(this, QStringLiteral("Default"), 12, buttons_top);

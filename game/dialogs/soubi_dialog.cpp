@@ -3,6 +3,7 @@
 #include "face_drag.h"
 #include "gradient_face.h"
 #include "game/data/data_files.h"
+#include "platform/accessible_role.h"
 #include "platform/cursor_file.h"
 #include "platform/prompt.h"
 #include <QLabel>
@@ -61,6 +62,9 @@ SoubiDialog::SoubiDialog(GameSettings& settings, WeaponCursors& cursors, GamePat
         pic[i]->setIconSize(QSize(32, 32));
         pic[i]->setGeometry(44, icons_top + 12 + 3 * line * i + line / 2 - 20, 40, 40);
         pic[i]->setToolTip(dialog_texts::kWeaponTips[i]);
+        pic[i]->setAccessibleName(dialog_texts::kWeaponNames[i]);
+        // Checked is the weapon worn; a click only chooses (装備 and OK wear it).
+        pic[i]->setCheckable(true);
         if (const auto cursor = platform::load_cursor_file(paths_.bmp_dir + WeaponCursors::raised_file(i)))
             pic[i]->setIcon(QIcon(cursor->pixmap()));
         connect(pic[i], &QToolButton::clicked, this, [this, i] { pic_click(i); });
@@ -76,6 +80,8 @@ SoubiDialog::SoubiDialog(GameSettings& settings, WeaponCursors& cursors, GamePat
     ok_button->setDefault(true);
 
     controls_ = {pic, no, choice_no, sou_lab, soubi_ok, ok_button, cancel_button, initiarize};
+    show_worn();
+    connect(this, &SoubiDialog::weapon_changed, this, &SoubiDialog::show_worn);
     connect(soubi_ok, &QPushButton::clicked, this, [this] { equip(); });
     connect(ok_button, &QPushButton::clicked, this, [this] {
         if (equip())
@@ -104,6 +110,14 @@ void SoubiDialog::pic_click(int index)
 {
     chosen_ = static_cast<uint8_t>(index);
     controls_.choice_no->setText(shown(dialog_texts::choice(index)));
+    platform::announce(controls_.choice_no, controls_.choice_no->text());
+    show_worn(); // the click toggled the icon it chose
+}
+
+void SoubiDialog::show_worn()
+{
+    for (int i = 0; i < 3; ++i)
+        controls_.pic[i]->setChecked(i == settings_.buki_no);
 }
 
 bool SoubiDialog::equip()

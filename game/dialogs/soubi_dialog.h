@@ -48,6 +48,8 @@ protected:
 
 private:
     void pic_click(int index);
+    // Checks the icon of the weapon worn now, and only that one.
+    void show_worn();
     // buki_no := the chosen weapon, its cursors, the file. False (with one message)
     // when a cursor or the file failed; then nothing has changed.
     bool equip();

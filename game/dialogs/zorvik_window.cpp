@@ -12,6 +12,7 @@ ZorvikWindow::ZorvikWindow(const QString& version, const QString& icon_path, Sys
     auto* pic_icon = new QLabel(this);
     pic_icon->setGeometry(16, 16, 48, 48);
     pic_icon->setPixmap(QIcon(icon_path).pixmap(48, 48));
+    pic_icon->setAccessibleName(dialog_texts::kZorvikIconName);
     auto* telop = text_label(dialog_texts::kZorvikTelop, QRect(80, 14, 300, 56), 0, true);
     auto* version_label = text_label(dialog_texts::version_line(version), QRect(80, 74, 200, 20));
     auto* at = text_label(dialog_texts::zorvik_at(), QRect(80, 102, 300, 56));

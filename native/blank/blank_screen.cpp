@@ -1,4 +1,5 @@
 #include "blank_screen.h"
+#include "platform/accessible_role.h"
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,6 +10,9 @@ BlankScreen::BlankScreen(const QRect& screen_rect, QPoint start)
 {
     setObjectName(QStringLiteral("ss"));
     setWindowTitle(QStringLiteral("Screen Sever"));
+    // The caption says little to a listener: what the window is and how it goes away.
+    platform::set_accessible_role(this, QAccessible::Window);
+    setAccessibleDescription(QString::fromUtf8("画面を覆う黒い画面｡キーを押すか、クリックするか、マウスを動かすと閉じます｡"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);

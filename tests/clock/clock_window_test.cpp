@@ -2,6 +2,7 @@
 #include "clock/tokei_window.h"
 #include "clock/twips.h"
 #include "platform/window_shape.h"
+#include "../platform/accessible_walk.h"
 #include <QMouseEvent>
 #include <QScreen>
 #include <QtTest>
@@ -181,6 +182,48 @@ private slots:
         QVERIFY(w_->running());
         QCOMPARE(w_->pos(), pos);
         QVERIFY(w_->mask().isEmpty());
+    }
+
+    // Without a mouse: the clock takes the keys and a screen reader finds it as a
+    // window; its switches and both menus answer keys.
+    void every_function_by_keys()
+    {
+        const QStringList found = accessible_walk::unnamed_controls(w_.get());
+        QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
+        QVERIFY(QAccessible::queryAccessibleInterface(w_.get())->state().focusable);
+        w_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+        QCOMPARE(QApplication::focusWidget(), w_.get());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C);
+        QVERIFY(w_->sm_cir()->isChecked());
+        QVERIFY(!w_->mask().isEmpty());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
+        QVERIFY(platform::is_topmost(w_.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_T);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C);
+        QVERIFY(!platform::is_topmost(w_.get()));
+        QVERIFY(w_->mask().isEmpty());
+
+        for (auto [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers()},
+                                      std::pair{Qt::Key_F10, Qt::KeyboardModifiers(Qt::ShiftModifier)}}) {
+            QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+            QTRY_VERIFY(w_->sm()->isVisible());
+            QCOMPARE(w_->sm()->activeAction(), w_->sm_cir());
+            QTest::keyClick(w_->sm(), Qt::Key_Escape);
+            QTRY_VERIFY(!w_->sm()->isVisible());
+        }
+        // From the menu by the arrows: always top.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Menu);
+        QTRY_VERIFY(w_->sm()->isVisible());
+        QTest::keyClick(w_->sm(), Qt::Key_Down);
+        QTest::keyClick(w_->sm(), Qt::Key_Return);
+        QTRY_VERIFY(w_->sm_a_top()->isChecked());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_I);
+        QTRY_VERIFY(w_->sm3()->isVisible());
+        w_->sm3()->hide();
+        QVERIFY(w_->running());
     }
 
     void end_closes_and_stops_the_clock()

@@ -1,6 +1,7 @@
 #include "blank_program.h"
 #include "platform/fakes/scripted_prompt.h"
 #include "platform/single_instance.h"
+#include "../platform/accessible_walk.h"
 #include <QDeadlineTimer>
 #include <QLockFile>
 #include <QProcess>
@@ -55,6 +56,12 @@ private slots:
         QVERIFY(w_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(w_->windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(w_->cursor().shape(), Qt::BlankCursor);
+        // A screen reader finds a window that says what it is, with the keys.
+        const QStringList found = accessible_walk::unnamed_controls(w_);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w_);
+        QVERIFY(iface->state().focusable);
+        QVERIFY(!iface->text(QAccessible::Description).isEmpty());
         const QImage shown = w_->grab().toImage();
         QCOMPARE(shown.pixel(0, 0), qRgb(0, 0, 0));
         QCOMPARE(shown.pixel(screen_rect().width() - 1, screen_rect().height() - 1), qRgb(0, 0, 0));

@@ -2,6 +2,7 @@
 #include "setting.h"
 #include "as_nobody.h"
 #include "text_samples.h"
+#include "../platform/accessible_walk.h"
 #include "platform/fakes/scripted_file_dialogs.h"
 #include "platform/fakes/scripted_prompt.h"
 #include <QAbstractItemView>
@@ -624,6 +625,61 @@ private slots:
                           Qt::NoButton, {});
         QApplication::sendEvent(label, &after);
         QCOMPARE(s->pos(), start + QPoint(20, 15)); // released: no more moving
+    }
+
+    // Both windows as a screen reader finds them, and the ways through them by keys:
+    // F10 and Alt+F / Alt+I open the menus, Ctrl+Tab leaves the text (Tab types a tab),
+    // Escape is the colour settings' ｷｬﾝｾﾙ.
+    void reached_by_keys_and_named_for_a_screen_reader()
+    {
+        Notepad n(app_dir());
+        Setting* s = n.window->settings_window();
+        n.window->show();
+        n.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(n.window.get()));
+
+        QPlainTextEdit* memo = n.window->memo_area();
+        QCOMPARE(QApplication::focusWidget(), memo);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(memo->toPlainText(), QString("\t"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), n.find<QPushButton>("open_f_cb"));
+        QCOMPARE(memo->toPlainText(), QString("\t"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), memo);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), n.find<QLineEdit>("read_path"));
+        QCOMPARE(memo->toPlainText(), QString("\t"));
+        memo->setFocus();
+
+        for (auto [key, menu] : {std::pair{QKeyCombination(Qt::Key_F10), "m_file"},
+                                 std::pair{QKeyCombination(Qt::ALT | Qt::Key_F), "m_file"},
+                                 std::pair{QKeyCombination(Qt::ALT | Qt::Key_I), "m_inf"}}) {
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            QMenu* open = n.find<QMenu>(menu);
+            QTRY_VERIFY2(open->isVisible(), menu);
+            QCOMPARE(QApplication::activePopupWidget(), open);
+            QTest::keyClick(open, Qt::Key_Escape);
+            QTRY_VERIFY(!open->isVisible());
+            QTest::keyClick(n.window->menuBar(), Qt::Key_Escape);
+        }
+        // Down to 設定 and Return, from the keyboard alone.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        QMenu* file_menu = n.find<QMenu>("m_file");
+        QTRY_VERIFY(file_menu->isVisible());
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(file_menu, Qt::Key_Down);
+        QTest::keyClick(file_menu, Qt::Key_Return);
+        QTRY_VERIFY(s->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QStringList found = accessible_walk::unnamed_controls(n.window.get());
+        found << accessible_walk::unnamed_controls(s);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
+
+        // Escape from a colour list is ｷｬﾝｾﾙ.
+        QComboBox* red = n.list("rCB");
+        QTest::keyClick(red->lineEdit(), Qt::Key_Escape); // where the keys of a focused list go
+        QTRY_VERIFY(!s->isVisible());
     }
 
     void unwritable_settings_folder_gives_defaults()

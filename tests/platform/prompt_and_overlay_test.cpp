@@ -1,6 +1,10 @@
 // The name box and the text on the desktop, as the real widgets do them.
 #include "platform/desktop_overlay.h"
 #include "platform/prompt.h"
+#include "platform/accessible_role.h"
+#include "platform/surface_widget.h"
+#include "accessible_walk.h"
+#include <QComboBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,6 +113,43 @@ private slots:
         QTimer::singleShot(50, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
         platform::Prompt& base = prompt;
         QVERIFY(!base.input("name?", "title").has_value());
+    }
+
+    // What the window tests lean on: the walk finds an unnamed box, a combo box named only
+    // by its entry and an anonymous window, and the roles and names given take them away.
+    void a_screen_reader_finds_the_roles_and_names_given()
+    {
+        QWidget window;
+        window.setWindowTitle("w");
+        auto* box = new QLineEdit(&window);
+        auto* list = new QComboBox(&window);
+        list->addItem("/");
+        list->move(0, 40);
+        auto* picture = new platform::SurfaceWidget(&window, 20, 20);
+        picture->move(0, 80);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList before = accessible_walk::unnamed_controls(&window);
+        QCOMPARE(before.size(), 3);
+        QVERIFY(before.filter("neither a window nor a dialog").size() == 1);
+        QVERIFY(before.filter("QLineEdit").size() == 1);
+        QVERIFY(before.filter("QComboBox").size() == 1);
+
+        platform::set_accessible_role(&window, QAccessible::Dialog);
+        platform::name_control(box, "box");
+        platform::name_control(list, "drive");
+        platform::set_accessible_role(picture, QAccessible::Button);
+        const QStringList after = accessible_walk::unnamed_controls(&window);
+        QVERIFY2(after.filter("SurfaceWidget").size() == 1, qPrintable(after.join('\n'))); // a button without a name
+        picture->setAccessibleName("picture");
+        const QStringList named = accessible_walk::unnamed_controls(&window);
+        QVERIFY2(named.isEmpty(), qPrintable(named.join('\n')));
+
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(picture);
+        QCOMPARE(button->role(), QAccessible::Button);
+        QSignalSpy pressed(picture, &platform::SurfaceWidget::clicked);
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(pressed.size(), 1);
     }
 
     void the_desktop_text_is_only_its_red_glyphs_at_its_place()

@@ -1,6 +1,7 @@
 // The skin chooser, the help pages, the about and maker boxes, the update history
 // and the screen saver, opened from their menu entries and used as a player does.
 #include "dialog_test_helpers.h"
+#include "../../platform/accessible_walk.h"
 #include "game/dialogs/about_window.h"
 #include "game/dialogs/dialog_texts.h"
 #include "game/dialogs/help_window.h"
@@ -8,6 +9,8 @@
 #include "game/dialogs/history_window.h"
 #include "game/dialogs/screen_server_window.h"
 #include "game/dialogs/selectbit_window.h"
+#include "game/dialogs/setting_dialog.h"
+#include "game/dialogs/soubi_dialog.h"
 #include "game/dialogs/zorvik_window.h"
 #include "platform/fakes/fake_drive_list.h"
 #include "platform/fakes/fake_system_info_tool.h"
@@ -18,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 
 namespace {
 
@@ -379,6 +383,126 @@ private slots:
         t.w->menus().rireki->trigger();
         QCOMPARE(h->his_text()->toPlainText(), u("更新履歴が大きすぎます｡64KBまで表示できます｡"));
         QCOMPARE(t.h.prompt.asked.size(), 1);
+    }
+
+    // Every window of the menus as a screen reader finds it: each control a user reaches
+    // has a name of its own and each window is a window or a dialog.
+    void every_dialog_names_what_a_user_reaches()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        use_fakes(t);
+        QVERIFY(write_bytes(t.h.paths.app_dir + u("更新履歴mpkx.txt"), "2000/1/1\r\n"));
+        const PokanMenus& m = t.w->menus();
+        for (QAction* a : {m.m_set, m.m_soubi, m.change_pic, m.m_help, m.about_mipo, m.about_zorvik, m.rireki,
+                           m.screen_server})
+            a->trigger();
+        const GameDialogs& d = t.w->dialogs();
+        const QList<QWidget*> windows = {d.setting, d.soubi, d.selectbit, d.help,          d.about,
+                                         d.zorvik,  d.history, d.screen_server};
+        QStringList found;
+        for (QWidget* w : windows) {
+            QVERIFY(w && w->isVisible());
+            found << accessible_walk::unnamed_controls(w);
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
+
+        // Captions that do not say what the window is are told by its description.
+        for (QWidget* w : {static_cast<QWidget*>(d.help), static_cast<QWidget*>(d.selectbit),
+                           static_cast<QWidget*>(d.history), static_cast<QWidget*>(d.screen_server)})
+            QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description).isEmpty(),
+                     qPrintable(w->windowTitle()));
+    }
+
+    // The worn weapon is the checked one; choosing another checks nothing until it is worn.
+    void the_weapon_worn_is_the_one_checked()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        t.w->menus().m_soubi->trigger();
+        SoubiDialog* s = t.w->dialogs().soubi;
+        QVERIFY(s && activate(s));
+        const auto& pic = s->controls().pic;
+        auto checked = [&] {
+            QList<int> on;
+            for (int i = 0; i < 3; ++i) {
+                QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(pic[i]);
+                if (!iface->state().checkable)
+                    return QList<int>{-1};
+                if (iface->state().checked)
+                    on << i;
+            }
+            return on;
+        };
+        QCOMPARE(checked(), QList<int>{0});
+        // The axe chosen by Space from the keyboard focus, then worn by 装備.
+        pic[1]->setFocus(Qt::TabFocusReason);
+        QVERIFY(press_key(Qt::Key_Space));
+        QCOMPARE(s->chosen(), uint8_t(1));
+        QCOMPARE(checked(), QList<int>{0});
+        click(s->controls().soubi_ok);
+        QCOMPARE(checked(), QList<int>{1});
+    }
+
+    // The help pages turn by the keys that turn pages, from the arrow that has the focus,
+    // which a screen reader hears as a button with the page as its description.
+    void help_pages_turn_by_keys()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        t.w->menus().m_help->trigger();
+        HelpWindow* h = t.w->dialogs().help;
+        QVERIFY(h && activate(h));
+        const auto& c = h->controls();
+        QCOMPARE(QApplication::focusWidget(), c.next_help);
+        QAccessibleInterface* next = QAccessible::queryAccessibleInterface(c.next_help);
+        QCOMPARE(next->role(), QAccessible::Button);
+        QVERIFY(next->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+        QVERIFY(press_key(Qt::Key_Right));
+        QCOMPARE(c.page->text(), "1 / 8");
+        QVERIFY(press_key(Qt::Key_PageDown));
+        QVERIFY(press_key(Qt::Key_Space));
+        QCOMPARE(c.page->text(), "3 / 8");
+        QVERIFY(next->text(QAccessible::Description).contains(u("★ゲームの始め方")));
+        QVERIFY(press_key(Qt::Key_Tab));
+        QCOMPARE(QApplication::focusWidget(), c.back_help);
+        QVERIFY(press_key(Qt::Key_Return));
+        QVERIFY(press_key(Qt::Key_PageUp));
+        QVERIFY(press_key(Qt::Key_Left));
+        QCOMPARE(c.page->text(), "0 / 8");
+        // The keypad's page is one step back from the first.
+        QVERIFY(press_key(Qt::Key_Left));
+        QVERIFY(c.help_text->text().startsWith(u("★キーボード")));
+        // The arrows press by the screen reader's action too.
+        next->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(c.page->text(), "0 / 8");
+
+        QVERIFY(press_key(Qt::Key_Escape));
+        QTRY_VERIFY(!t.w->dialogs().help);
+    }
+
+    // The windows with a frame close by Escape as by their close box.
+    void escape_closes_the_skin_chooser_and_the_history()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        use_fakes(t);
+        drives.places = {t.h.dir.path()};
+        t.w->menus().change_pic->trigger();
+        QPointer<SelectbitWindow> s = t.w->dialogs().selectbit;
+        QVERIFY(s && activate(s));
+        s->controls().dir->setFocus();
+        QVERIFY(press_key(Qt::Key_Escape));
+        QTRY_VERIFY(!s);
+
+        QVERIFY(write_bytes(t.h.paths.app_dir + u("更新履歴mpkx.txt"), "x\r\n"));
+        t.w->menus().rireki->trigger();
+        HistoryWindow* h = t.w->dialogs().history;
+        QVERIFY(h && activate(h));
+        h->his_text()->setFocus();
+        QVERIFY(press_key(Qt::Key_Escape));
+        QVERIFY(!h->isVisible());
     }
 
     void the_screen_saver_covers_the_screen_until_clicked()
