@@ -85,14 +85,16 @@ void LogoWindow::poll()
     }
 }
 
-void LogoWindow::exit_ani(QWidget* main_window)
+void LogoWindow::exit_ani(QWidget* main_window, bool activate)
 {
     // No notification area to fly to on this desktop: just go.
     hide();
     if (main_window) {
         main_window->show();
-        main_window->raise();
-        main_window->activateWindow();
+        if (activate) {
+            main_window->raise();
+            main_window->activateWindow();
+        }
     }
     logo_wait_ = false;
     clearMask();
