@@ -42,10 +42,10 @@ inline const QString kSplashHelp = QString::fromUtf8("起動中の画面｡1秒�
 
 // Spoken moments of a game.
 inline QString count_down(int digit) { return digit > 0 ? QString::number(digit) : QStringLiteral("GO"); }
-inline QString hit(const QString& comment) { return QString::fromUtf8("当たり｡") + comment; }
+inline QString hit(const QString& comment) { return QString::fromUtf8("当たり｡ ") + comment; }
 inline QString miss(const QString& comment, int seconds)
 {
-    return QString::fromUtf8("ミス｡") + comment + QString::fromUtf8("｡") + seconds_left(seconds);
+    return QString::fromUtf8("ミス｡ ") + comment + QLatin1Char(' ') + seconds_left(seconds);
 }
 inline const QString kEnd = QString::fromUtf8("終わり｡");
 

@@ -22,6 +22,11 @@ void BoardSurface::compare_names()
     compare_pending_ = false;
     if (!cells_)
         return;
+    if (const QString name = cells_->board_name(); name != told_board_name_) {
+        told_board_name_ = name;
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     for (int cell = 0; cell < kCells; ++cell) {
         const QString name = cells_->cell_name(cell);
         if (name == told_names_[cell])

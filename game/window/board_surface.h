@@ -52,5 +52,6 @@ private:
     int current_ = 0; // the start icon between games, the top left hole in a game
     bool show_frame_ = false; // the current cell is framed once the keyboard has moved it
     bool compare_pending_ = false;
+    QString told_board_name_;
     std::array<QString, kCells> told_names_;
 };

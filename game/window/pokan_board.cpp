@@ -1,4 +1,5 @@
 #include "pokan_board.h"
+#include "board_accessible.h"
 #include "window_labels.h"
 #include "game/data/game_texts.h"
 #include "game/play/mouse_cls.h"
@@ -18,6 +19,8 @@ QPoint hole_corner(int hole)
 
 PokanBoard::PokanBoard(QWidget* window)
 {
+    // Before the first widget a screen reader could ask about.
+    board_accessible::install();
     form_ = new platform::SurfaceWidget(window, kClientWidth, kClientHeight);
     form_->setFixedSize(kClientWidth, kClientHeight);
 

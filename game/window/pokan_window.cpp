@@ -1,6 +1,5 @@
 #include "pokan_window.h"
 #include "access_texts.h"
-#include "board_accessible.h"
 #include "window_labels.h"
 #include "game/data/game_texts.h"
 #include "game/play/play_texts.h"
@@ -51,7 +50,6 @@ PokanWindow::PokanWindow(GameServices services, const GamePaths& paths, Options 
 {
     setWindowTitle(game_texts::caption(options_.version_text));
     setAccessibleDescription(access_texts::kWindowHelp);
-    board_accessible::install();
     build_controls();
     menus_ = PokanMenus::build(this, options_.with_skin_chooser);
     connect_menus();
@@ -139,7 +137,8 @@ void PokanWindow::build_controls()
                          mousec_,      announcer_,  &timer_open_, &timer5_,      &board_.sprites()};
 
     connect(zorviklogo_, &platform::SurfaceWidget::clicked, this, &PokanWindow::skip_title);
-    connect(mpkx_, &platform::SurfaceWidget::clicked, this, &PokanWindow::mpkx_click);
+    // The keyboard reaches the plate under the title too: there a press skips the title.
+    connect(mpkx_, &platform::SurfaceWidget::clicked, this, [this] { title_running() ? skip_title() : mpkx_click(); });
     connect(back0_, &platform::SurfaceWidget::mouse_pressed, this, &PokanWindow::act);
     connect(back0_, &platform::SurfaceWidget::mouse_released, this, [this] { back_mouse_up(); });
     connect(form_, &platform::SurfaceWidget::mouse_pressed, this,
