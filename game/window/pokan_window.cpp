@@ -253,6 +253,10 @@ void PokanWindow::open_end()
     // The board starts out as the clean background it lies on.
     board_.restore_board();
     board_.set_board_enabled(true);
+    // The keyboard starts on the board, even where the plate took the focus first (the
+    // window came up while the board was not usable yet); the plate is one Tab away.
+    if (!focusWidget() || focusWidget() == mpkx_)
+        back0_->setFocus(Qt::OtherFocusReason);
 }
 
 void PokanWindow::jiggle_title()
