@@ -98,7 +98,8 @@ void BoardSurface::focusInEvent(QFocusEvent* event)
 {
     platform::SurfaceWidget::focusInEvent(event);
     update(cell_rect(current_));
-    tell_focus();
+    // After Qt has told the board itself as the focus: the cell is what is read last.
+    QTimer::singleShot(0, this, &BoardSurface::tell_focus);
 }
 
 void BoardSurface::focusOutEvent(QFocusEvent* event)

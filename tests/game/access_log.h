@@ -16,6 +16,7 @@ struct AccessEvent {
     int child;
     QString name; // of the object the event is about; for an announcement its message
     QVariant value;
+    bool announced = false; // an announcement (Qt 6.8)
 };
 
 class AccessLog {
@@ -42,7 +43,7 @@ public:
         QStringList texts;
         for (const AccessEvent& e : events) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-            if (e.type == QAccessible::Announcement)
+            if (e.announced)
                 texts << e.name;
 #else
             if (e.type == QAccessible::ObjectShow && e.role == QAccessible::Notification)
@@ -88,8 +89,10 @@ private:
             e.role = holder ? holder->role() : iface->role();
         }
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-        if (type == QAccessible::Announcement)
-            e.name = static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+        if (auto* announcement = dynamic_cast<QAccessibleAnnouncementEvent*>(event)) {
+            e.name = announcement->message();
+            e.announced = true;
+        }
 #endif
         if (type == QAccessible::ValueChanged)
             e.value = static_cast<QAccessibleValueChangeEvent*>(event)->value();
