@@ -83,6 +83,8 @@ void BoardSurface::move_current(int to)
     update(cell_rect(from));
     update(cell_rect(to));
     tell_focus();
+    if (cells_)
+        cells_->cell_made_current(to);
 }
 
 void BoardSurface::tell_focus()

@@ -14,6 +14,8 @@ public:
     virtual void activate_cell(int cell) = 0;
     // A key went to the board: whatever covers it makes way.
     virtual void board_keyed() = 0;
+    // The keyboard made `cell` the current cell (as the pointer moving over it would).
+    virtual void cell_made_current(int cell) = 0;
 };
 
 // The board back(0) as a grid of nine cells the keyboard can walk: the arrows move

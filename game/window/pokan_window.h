@@ -151,6 +151,7 @@ private:
     QString cell_name(int cell) const override;
     void activate_cell(int cell) override;
     void board_keyed() override;
+    void cell_made_current(int cell) override;
     void mpkx_click();
     void act(Qt::MouseButton button, QPointF pos);
     void back_mouse_up();

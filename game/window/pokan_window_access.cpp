@@ -137,3 +137,10 @@ void PokanWindow::board_keyed()
     if (shows_icons() && !mpkx_->isHidden())
         mpkx_click();
 }
+
+void PokanWindow::cell_made_current(int cell)
+{
+    // The icon's comment, as when the pointer comes over it.
+    if (shows_icons())
+        menucoment(cell);
+}
