@@ -231,8 +231,11 @@ public:
     QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
     void doAction(const QString& name) override
     {
-        if (name == pressAction())
-            emit static_cast<platform::SurfaceWidget*>(widget())->clicked();
+        if (name == pressAction()) {
+            // Only what can be clicked now: a hidden plate or panel is not there to press.
+            if (widget()->isVisible() && widget()->isEnabled())
+                emit static_cast<platform::SurfaceWidget*>(widget())->clicked();
+        }
         else
             QAccessibleWidget::doAction(name);
     }

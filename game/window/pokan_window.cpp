@@ -81,6 +81,8 @@ PokanWindow::PokanWindow(GameServices services, const GamePaths& paths, Options 
 
 PokanWindow::~PokanWindow()
 {
+    // The board outlives the game it asks about by a moment: it asks no more.
+    board_.back()->set_cells(nullptr);
     shutdown();
 }
 
