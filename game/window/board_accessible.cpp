@@ -118,8 +118,11 @@ public:
     {
         if (t == QAccessible::Name && board()->cells())
             return board()->cells()->board_name();
-        if (t == QAccessible::Description)
-            return access_texts::kBoardHelp;
+        if (t == QAccessible::Description) {
+            // The earlier build's tool tip comes first, as it is shown.
+            const QString tip = board()->toolTip();
+            return tip.isEmpty() ? access_texts::kBoardHelp : tip + QLatin1Char(' ') + access_texts::kBoardHelp;
+        }
         return QAccessibleWidget::text(t);
     }
 
