@@ -9,6 +9,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
+  # The window tests that listen as a screen reader switch Qt's accessibility on through it.
+  qt6-base-private-dev
   qt6-webengine-dev libgif-dev
   libsdl2-mixer-dev libpulse-dev
   fonts-ipafont-gothic

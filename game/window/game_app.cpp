@@ -1,6 +1,7 @@
 #include "game_app.h"
 #include "game/data/data_files.h"
 #include "game/data/game_texts.h"
+#include <QApplication>
 #include <QScreen>
 
 namespace {
@@ -42,7 +43,10 @@ void GameApp::show_logo()
         const bool first_time = !main_;
         if (!init_main())
             return;
-        logo_->exit_ani(main_.get());
+        // Shown again (by the maker box), the splash leaves the focus where the user has it.
+        QWidget* active = QApplication::activeWindow();
+        const bool box_in_use = !first_time && active && active != main_.get() && active != logo_.get();
+        logo_->exit_ani(main_.get(), !box_in_use);
         // The title plays where it can be seen: once, when the window first shows.
         if (first_time)
             main_->start_title();

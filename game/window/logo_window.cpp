@@ -1,4 +1,5 @@
 #include "logo_window.h"
+#include "board_accessible.h"
 #include "game/data/game_texts.h"
 #include "game/data/sprite_set.h"
 #include "platform/legacy/rounding.h"
@@ -23,6 +24,7 @@ LogoWindow::LogoWindow(platform::Clock& clock, const QString& bmp_dir, QWidget* 
     : QWidget(parent, Qt::FramelessWindowHint | Qt::SplashScreen), clock_(clock), bmp_dir_(bmp_dir),
       surface_(kWidth, kHeight)
 {
+    board_accessible::install(); // the splash is a window to screen readers
     setFixedSize(kWidth, kHeight);
     setWindowTitle(game_texts::kProductName); // what a task bar or pager names it
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -85,14 +87,16 @@ void LogoWindow::poll()
     }
 }
 
-void LogoWindow::exit_ani(QWidget* main_window)
+void LogoWindow::exit_ani(QWidget* main_window, bool activate)
 {
     // No notification area to fly to on this desktop: just go.
     hide();
     if (main_window) {
         main_window->show();
-        main_window->raise();
-        main_window->activateWindow();
+        if (activate) {
+            main_window->raise();
+            main_window->activateWindow();
+        }
     }
     logo_wait_ = false;
     clearMask();

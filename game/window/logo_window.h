@@ -21,8 +21,8 @@ public:
     void start();
     // One look at the clock while waiting.
     void poll();
-    // Hides the splash and shows `main_window`.
-    void exit_ani(QWidget* main_window);
+    // Hides the splash and shows `main_window`, made the active window when `activate`.
+    void exit_ani(QWidget* main_window, bool activate = true);
 
     bool waiting() const { return logo_wait_; }
     const platform::Surface& surface() const { return surface_; }

@@ -1,4 +1,5 @@
 #include "pokan_board.h"
+#include "board_accessible.h"
 #include "window_labels.h"
 #include "game/data/game_texts.h"
 #include "game/play/mouse_cls.h"
@@ -18,10 +19,12 @@ QPoint hole_corner(int hole)
 
 PokanBoard::PokanBoard(QWidget* window)
 {
+    // Before the first widget a screen reader could ask about.
+    board_accessible::install();
     form_ = new platform::SurfaceWidget(window, kClientWidth, kClientHeight);
     form_->setFixedSize(kClientWidth, kClientHeight);
 
-    back0_ = new platform::SurfaceWidget(form_, kBoardSize, kBoardSize);
+    back0_ = new BoardSurface(form_, kBoardSize);
     back0_->move(kBoardPos);
     back0_->setEnabled(false);
     // A press on the board is the board's, even while it is disabled: never the window's.
@@ -29,7 +32,7 @@ PokanBoard::PokanBoard(QWidget* window)
     for (auto& work : back_work_)
         work = platform::Surface(kBoardSize, kBoardSize);
 
-    gauge_ = new platform::SurfaceWidget(form_, 177, 9);
+    gauge_ = new TimeGauge(form_, 177, 9);
     gauge_->move(8, 88);
 
     for (int i = 0; i < 6; ++i) {
@@ -65,6 +68,7 @@ void PokanBoard::restore_board()
 {
     back0_->surface().copy_from(form_->surface(), QRect(kBoardPos, QSize(kBoardSize, kBoardSize)), QPoint(0, 0));
     back0_->refresh();
+    back0_->names_may_change();
 }
 
 void PokanBoard::restore_hole(int hole)
@@ -72,6 +76,7 @@ void PokanBoard::restore_hole(int hole)
     const QPoint at = hole_corner(hole);
     back0_->surface().copy_from(form_->surface(), QRect(at + kBoardPos, QSize(kCell, kCell)), at);
     back0_->update(QRect(at, QSize(kCell, kCell)));
+    back0_->names_may_change();
 }
 
 void PokanBoard::draw_sprite(int hole, int pic)
@@ -79,6 +84,7 @@ void PokanBoard::draw_sprite(int hole, int pic)
     const QPoint at = hole_corner(hole);
     platform::trans_blt(back0_->surface(), at.x(), at.y(), kCell, kCell, sprites_.pic.at(pic), 0, 0, sprites_.key(pic));
     back0_->update(QRect(at, QSize(kCell, kCell)));
+    back0_->names_may_change();
 }
 
 void PokanBoard::draw_opaque(int hole, int pic)
@@ -86,6 +92,7 @@ void PokanBoard::draw_opaque(int hole, int pic)
     const QPoint at = hole_corner(hole);
     back0_->surface().copy_from(sprites_.pic.at(pic), QRect(0, 0, kCell, kCell), at);
     back0_->update(QRect(at, QSize(kCell, kCell)));
+    back0_->names_may_change();
 }
 
 void PokanBoard::show_count_down(int digit)
@@ -93,11 +100,27 @@ void PokanBoard::show_count_down(int digit)
     const platform::Surface& picture = sprites_.count_pic.at(digit);
     back0_->surface().copy_from(picture, QRect(0, 0, picture.width(), picture.height()), QPoint(0, 0));
     back0_->refresh();
+    back0_->names_may_change();
+    if (count_down_shown_)
+        count_down_shown_(digit);
 }
 
 void PokanBoard::set_board_enabled(bool enabled)
 {
+    // A disabled board loses the keyboard focus (for the count-down); it takes it back
+    // when enabled again, unless the user has put the focus elsewhere meanwhile.
+    QWidget* window = back0_->window();
+    const bool had_focus = window->focusWidget() == back0_;
     back0_->setEnabled(enabled);
+    if (!enabled && had_focus) {
+        refocus_ = true;
+        focus_went_to_ = window->focusWidget();
+    }
+    if (enabled && refocus_) {
+        refocus_ = false;
+        if (!window->focusWidget() || window->focusWidget() == focus_went_to_)
+            back0_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void PokanBoard::fill_gauge(double fraction, QRgb colour)
@@ -107,6 +130,8 @@ void PokanBoard::fill_gauge(double fraction, QRgb colour)
         std::clamp<int64_t>(legacy::round_half_even(fraction * gauge.width()), 0, gauge.width()));
     gauge.fill_rect(QRect(0, 0, width, gauge.height()), colour);
     gauge_->refresh();
+    // The whole gauge in white is the empty gauge between games.
+    gauge_->set_used(fraction, fraction >= 1.0 && colour == qRgb(255, 255, 255));
 }
 
 void PokanBoard::set_label(int index, const QString& text)

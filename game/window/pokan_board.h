@@ -1,10 +1,14 @@
 #pragma once
+#include "board_surface.h"
+#include "time_gauge.h"
 #include "game/data/sprite_set.h"
 #include "game/play/board_view.h"
 #include "platform/surface_widget.h"
 #include <QLabel>
 #include <QPoint>
+#include <QPointer>
 #include <array>
+#include <functional>
 
 // What a game is played on: the window's face with its empty holes, the board
 // back(0) over it, the time gauge, the statistic labels data(0..5), the comment
@@ -22,8 +26,10 @@ public:
     explicit PokanBoard(QWidget* window);
 
     platform::SurfaceWidget* form() const { return form_; }
-    platform::SurfaceWidget* back() const { return back0_; }
-    platform::SurfaceWidget* gauge() const { return gauge_; }
+    BoardSurface* back() const { return back0_; }
+    TimeGauge* gauge() const { return gauge_; }
+    // Called with each count-down picture shown: 3, 2, 1, or 0 for GO.
+    void on_count_down(std::function<void(int digit)> shown) { count_down_shown_ = std::move(shown); }
     QLabel* coment() const { return coment_; }
     const std::array<QLabel*, 6>& data() const { return data_; }
     SpriteSet& sprites() { return sprites_; }
@@ -49,9 +55,12 @@ public:
 private:
     SpriteSet sprites_;
     platform::SurfaceWidget* form_ = nullptr;
-    platform::SurfaceWidget* back0_ = nullptr;
+    BoardSurface* back0_ = nullptr;
     std::array<platform::Surface, 2> back_work_; // back(1), back(2)
-    platform::SurfaceWidget* gauge_ = nullptr;
+    TimeGauge* gauge_ = nullptr;
+    std::function<void(int)> count_down_shown_;
+    bool refocus_ = true; // the board takes the focus when it is first enabled
+    QPointer<QWidget> focus_went_to_; // where Qt put the focus the board lost
     std::array<QLabel*, 6> data_{};
     QLabel* coment_ = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "pokan_menus.h"
+#include <QActionGroup>
 #include <QMainWindow>
 #include <QMenuBar>
 
@@ -40,8 +41,13 @@ PokanMenus PokanMenus::build(QMainWindow* window, bool with_skin_chooser)
     m.mode_menu = bar->addMenu(QString::fromUtf8("モード"));
     m.mode[0] = add(m.mode_menu, "ノーマル", true);
     m.mode[1] = add(m.mode_menu, "mode of ZAN", true);
-    for (QAction* mode : m.mode)
+    // A choice of two: screen readers see two checkable entries, one checked.
+    auto* modes = new QActionGroup(m.mode_menu);
+    modes->setExclusive(true);
+    for (QAction* mode : m.mode) {
         mode->setCheckable(true);
+        modes->addAction(mode);
+    }
 
     m.system = bar->addMenu(QString::fromUtf8("システム"));
     m.win_exit = m.system->addMenu(QString::fromUtf8("Windowsの終了"));

@@ -1,4 +1,5 @@
 #include "pokan_window.h"
+#include "access_texts.h"
 #include "window_labels.h"
 #include "game/data/game_texts.h"
 #include "game/play/play_texts.h"
@@ -48,9 +49,11 @@ PokanWindow::PokanWindow(GameServices services, const GamePaths& paths, Options 
       }())
 {
     setWindowTitle(game_texts::caption(options_.version_text));
+    setAccessibleDescription(access_texts::kWindowHelp);
     build_controls();
     menus_ = PokanMenus::build(this, options_.with_skin_chooser);
     connect_menus();
+    connect_keys();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // A window that cannot change size offers no maximise; close and minimise stay.
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
@@ -78,6 +81,8 @@ PokanWindow::PokanWindow(GameServices services, const GamePaths& paths, Options 
 
 PokanWindow::~PokanWindow()
 {
+    // The board outlives the game it asks about by a moment: it asks no more.
+    board_.back()->set_cells(nullptr);
     shutdown();
 }
 
@@ -90,6 +95,13 @@ void PokanWindow::build_controls()
     // Debug captions, outside the visible width.
     mouse_ = make_label(form_, QString(), QRect(kClientWidth + 10, 0, 120, 16));
     mousec_ = make_label(form_, QString(), QRect(kClientWidth + 10, 20, 200, 16));
+
+    announcer_ = new Announcer(form_);
+    announcer_->move(kClientWidth + 10, 40);
+    board_.on_count_down([this](int digit) {
+        announcer_->say(access_texts::count_down(digit), Announcer::Weight::Alert);
+    });
+    board_.back()->set_cells(this);
 
     mpkx_ = new TitlePlate(form_, kClientWidth, kClientHeight);
     mpkx_->setToolTip(game_texts::kPlateTip);
@@ -117,19 +129,18 @@ void PokanWindow::build_controls()
     }
 
     zorviklogo_ = new platform::SurfaceWidget(form_, kClientWidth, kClientHeight);
+    zorviklogo_->setObjectName(QStringLiteral("zorviklogo")); // a button for screen readers
     zorviklogo_->surface().fill(qRgb(0, 0, 0));
     zorvik_label_ = make_label(zorviklogo_, QString(), QRect(0, 0, 200, 30), 18);
     zorvik_label_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     controls_ = Controls{form_,        back0_,      board_.gauge(), board_.coment(), board_.data(), mpkx_,
                          lbl_version_, zorviklogo_, zorvik_label_,  gomibako_,       plate_lines_,  mouse_,
-                         mousec_,      &timer_open_, &timer5_,      &board_.sprites()};
+                         mousec_,      announcer_,  &timer_open_, &timer5_,      &board_.sprites()};
 
-    connect(zorviklogo_, &platform::SurfaceWidget::clicked, this, [this] {
-        sounds_->play_simple(QStringLiteral("open_mpkx.wav"));
-        open_end();
-    });
-    connect(mpkx_, &platform::SurfaceWidget::clicked, this, &PokanWindow::mpkx_click);
+    connect(zorviklogo_, &platform::SurfaceWidget::clicked, this, &PokanWindow::skip_title);
+    // The keyboard reaches the plate under the title too: there a press skips the title.
+    connect(mpkx_, &platform::SurfaceWidget::clicked, this, [this] { title_running() ? skip_title() : mpkx_click(); });
     connect(back0_, &platform::SurfaceWidget::mouse_pressed, this, &PokanWindow::act);
     connect(back0_, &platform::SurfaceWidget::mouse_released, this, [this] { back_mouse_up(); });
     connect(form_, &platform::SurfaceWidget::mouse_pressed, this,
@@ -223,10 +234,14 @@ void PokanWindow::title_tick()
     zorviklogo_->refresh();
     if (step.move_panel)
         zorviklogo_->move(zorviklogo_->x(), zorviklogo_->y() + TitleSequence::kPanelStep);
-    if (step.finished) {
-        sounds_->play_simple(QStringLiteral("open_mpkx.wav"));
-        open_end();
-    }
+    if (step.finished)
+        skip_title(); // the same as a click on the panel
+}
+
+void PokanWindow::skip_title()
+{
+    sounds_->play_simple(QStringLiteral("open_mpkx.wav"));
+    open_end();
 }
 
 void PokanWindow::open_end()
@@ -240,6 +255,10 @@ void PokanWindow::open_end()
     // The board starts out as the clean background it lies on.
     board_.restore_board();
     board_.set_board_enabled(true);
+    // The keyboard starts on the board, even where the plate took the focus first (the
+    // window came up while the board was not usable yet); the plate is one Tab away.
+    if (!focusWidget() || focusWidget() == mpkx_)
+        back0_->setFocus(Qt::OtherFocusReason);
 }
 
 void PokanWindow::jiggle_title()
@@ -291,9 +310,13 @@ int PokanWindow::mouse_index(float x, float y)
 
 void PokanWindow::mpkx_click()
 {
+    const bool had_focus = mpkx_->hasFocus();
     timer5_.stop();
     mpkx_->hide();
     draw_icons();
+    // Pressed by the keyboard, the plate hands the focus on to the icons it uncovers.
+    if (had_focus)
+        back0_->setFocus(Qt::OtherFocusReason);
 }
 
 void PokanWindow::closeEvent(QCloseEvent* event)

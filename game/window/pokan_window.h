@@ -1,6 +1,8 @@
 #pragma once
 #include "game/data/game_data.h"
 #include "game/data/game_paths.h"
+#include "announcer.h"
+#include "board_surface.h"
 #include "game_services.h"
 #include "game_sounds.h"
 #include "pokan_board.h"
@@ -35,7 +37,7 @@ namespace companion {
 class TrashPanel;
 }
 
-class PokanWindow : public QMainWindow, private GameShell {
+class PokanWindow : public QMainWindow, private GameShell, private BoardCells {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = PokanBoard::kClientWidth;
@@ -91,6 +93,7 @@ public:
         std::array<QLabel*, 4> plate_lines; // the plate's system lines: platform, user, host, memory
         QLabel* mouse;                      // debug captions, outside the visible width
         QLabel* mousec;
+        Announcer* announcer;               // what a screen reader is told without the focus
         const QTimer* timer_open;
         const QTimer* timer5;
         const SpriteSet* sprites;
@@ -127,10 +130,28 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void build_controls();
     void connect_menus();
+    void connect_keys();
+    void skip_title();
+    // A strike in a game, told to a screen reader as a hit or a miss.
+    void strike(int hole);
+    // The last seconds of a game, each told once.
+    void tell_time();
+    // The board shows the icon menu (or will, once the plate makes way).
+    bool shows_icons() const;
+    void open_icon(int cell);
+    void popup_main_menu();
+
+    // BoardCells
+    QString board_name() const override;
+    QString cell_name(int cell) const override;
+    void activate_cell(int cell) override;
+    void board_keyed() override;
+    void cell_made_current(int cell) override;
     void mpkx_click();
     void act(Qt::MouseButton button, QPointF pos);
     void back_mouse_up();
@@ -187,6 +208,8 @@ private:
     QLabel* zorvik_label_ = nullptr;
     QLabel* mouse_ = nullptr;
     QLabel* mousec_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    int told_time_ = -1; // the seconds left last told
 
     QTimer timer_open_; // title animation, 10 ms
     QTimer timer5_;     // title text jiggle, 22 ms

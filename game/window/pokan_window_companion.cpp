@@ -65,6 +65,7 @@ void PokanWindow::draw_icons()
         platform::trans_blt(board, cell.position.x(), cell.position.y(), 50, 50, staging, 0, 0, key);
     }
     back0_->refresh();
+    board_.back()->names_may_change(); // the cells are the icons now
 }
 
 void PokanWindow::menucoment(int cell)
@@ -109,8 +110,10 @@ void PokanWindow::iconmenu(int cell)
 
 void PokanWindow::form_click()
 {
-    if (const std::optional<QString> line = talk_.click(static_cast<int>(engine_->game_mode())))
+    if (const std::optional<QString> line = talk_.click(static_cast<int>(engine_->game_mode()))) {
         board_.set_comment(*line);
+        announcer_->say(*line, Announcer::Weight::Chatter);
+    }
 }
 
 void PokanWindow::info_mg(int index)

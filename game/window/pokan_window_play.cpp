@@ -1,16 +1,15 @@
 // The main window as the game's shell: commands and strikes go to the engine, and
 // the timers, the menus, the panels and the result the engine asks for are here.
 #include "pokan_window.h"
+#include "access_texts.h"
 #include "game/data/game_texts.h"
 #include "game/companion/companion_panel.h"
-#include "game/play/keypad_map.h"
 #include "game/play/mouse_cls.h"
 #include "game/scores/score_rules.h"
 #include "game/scores/score_texts.h"
 #include "platform/window_shape.h"
 #include <QApplication>
 #include <QCursor>
-#include <QKeyEvent>
 #include <QMenu>
 
 // ---- the player's commands
@@ -31,6 +30,7 @@ void PokanWindow::begin()
     timer_open_.stop();
     timer5_.stop();
     services_.sound.reconnect(); // a sound server that went away may be back
+    told_time_ = -1;
     engine_->begin();
     sync_board_cursor();
 }
@@ -69,7 +69,7 @@ void PokanWindow::act(Qt::MouseButton button, QPointF pos)
         // Every button strikes during a game.
         sync_board_cursor(true);
         mouse_->setText(QString::number(x) + QLatin1Char(' ') + QString::number(y));
-        engine_->hit_hole(mouse_index(x, y));
+        strike(mouse_index(x, y));
         return;
     }
     if (button == Qt::LeftButton) {
@@ -91,18 +91,32 @@ void PokanWindow::form_mouse_down(Qt::MouseButton button)
     (button == Qt::RightButton ? menus_.sm : menus_.sm3)->popup(QCursor::pos());
 }
 
-void PokanWindow::keyPressEvent(QKeyEvent* event)
+void PokanWindow::strike(int hole)
 {
-    const bool plain = (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::NoModifier;
-    const int hole = plain ? keypad_hole(event->key(), event->modifiers() & Qt::KeypadModifier) : -1;
-    if (hole < 0) {
-        QMainWindow::keyPressEvent(event);
+    const int hits = engine_->hits();
+    const int misses = engine_->misses();
+    engine_->hit_hole(hole);
+    // A miss that took the last second has ended the game, and its end has been told.
+    if (engine_->game_mode() != GameMode::Playing)
         return;
+    const QString comment = board_.coment()->text();
+    if (engine_->hits() != hits) {
+        announcer_->say(access_texts::hit(comment), Announcer::Weight::Moment);
+    } else if (engine_->misses() != misses) {
+        told_time_ = engine_->time_left();
+        announcer_->say(access_texts::miss(comment, told_time_), Announcer::Weight::Moment);
     }
-    // One press, one strike: a held key does not strike again.
-    if (!event->isAutoRepeat() && engine_->accepts_strikes())
-        engine_->hit_hole(hole);
-    event->accept();
+}
+
+void PokanWindow::tell_time()
+{
+    if (engine_->game_mode() != GameMode::Playing || !engine_->running())
+        return;
+    const int left = engine_->time_left();
+    if (left >= 1 && left <= 5 && left != told_time_) {
+        told_time_ = left;
+        announcer_->say(access_texts::seconds_left(left), Announcer::Weight::Alert);
+    }
 }
 
 void PokanWindow::sync_board_cursor(bool pressed)
@@ -128,8 +142,10 @@ void PokanWindow::count_down_timer_fired()
 
 void PokanWindow::pass_timer_fired()
 {
-    if (!modal_moment())
-        engine_->pass();
+    if (modal_moment())
+        return;
+    engine_->pass();
+    tell_time();
 }
 
 void PokanWindow::run_count_down_timer(bool on)
@@ -199,6 +215,7 @@ void PokanWindow::show_title_plate()
 void PokanWindow::game_finished(const FinishedGame& result)
 {
     sync_board_cursor();
+    announcer_->say_now(access_texts::kEnd);
     services_.prompt.inform(score_texts::result_message(result.hits), score_texts::kResultTitle);
     // The other build may have written the table since we read it.
     score_keeper_->reload();

@@ -1,8 +1,25 @@
 #include "title_plate.h"
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
-TitlePlate::TitlePlate(QWidget* parent, int width, int height) : platform::SurfaceWidget(parent, width, height) {}
+TitlePlate::TitlePlate(QWidget* parent, int width, int height) : platform::SurfaceWidget(parent, width, height)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void TitlePlate::keyPressEvent(QKeyEvent* event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int key = event->key();
+    if (plain && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        event->accept();
+        if (!event->isAutoRepeat())
+            emit clicked();
+        return;
+    }
+    platform::SurfaceWidget::keyPressEvent(event);
+}
 
 void TitlePlate::set_title(const QPixmap& text, QPoint pos)
 {

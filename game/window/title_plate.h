@@ -19,6 +19,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Space or Enter presses the plate as a click does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The picture under the title's rectangle with the text over it, at the current place.

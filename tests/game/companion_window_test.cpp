@@ -1,10 +1,13 @@
 // The main window between games: the icon menu, the mascot's talk, the panels and the
 // System and Info menus, on fake services.
+#include "access_log.h"
 #include "game_window_harness.h"
 #include "game/companion/companion_panel.h"
 #include "platform/recent_documents.h"
 #include <QLabel>
 #include <QMenu>
+#include <QActionGroup>
+#include <QMenuBar>
 #include <QPushButton>
 
 namespace {
@@ -73,6 +76,76 @@ private slots:
         QTest::mouseClick(t.w->controls().mpkx, Qt::LeftButton, {}, QPoint(100, 100));
         QTest::mouseClick(form, Qt::LeftButton, {}, QPoint(195, 200));
         QCOMPARE(t.w->controls().coment->text(), u("逃げても良いのよ。"));
+    }
+
+    void the_keyboard_alone_reaches_every_icon_menu_and_the_mascot()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        AccessLog log;
+        // The plate is a button with a press; its description says what it does, beyond the tip.
+        QAccessibleInterface* plate = QAccessible::queryAccessibleInterface(t.w->controls().mpkx);
+        QCOMPARE(plate->role(), QAccessible::Button);
+        QVERIFY(plate->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        QVERIFY(plate->text(QAccessible::Description) != u("右クリックして｡"));
+        // The keyboard starts on the board; the plate over it is one Tab away, and Enter on it
+        // uncovers the icons and hands the focus back to the board.
+        QCOMPARE(QApplication::focusWidget(), t.w->controls().board);
+        QVERIFY(press_key(Qt::Key_Tab));
+        QCOMPARE(QApplication::focusWidget(), t.w->controls().mpkx);
+        QVERIFY(press_key(Qt::Key_Return));
+        QVERIFY(t.w->controls().mpkx->isHidden());
+        QCOMPARE(QApplication::focusWidget(), t.w->controls().board);
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(t.w->controls().board);
+        QCOMPARE(board->focusChild(), board->child(0));
+
+        // The arrows walk the cells (and stop at the edges); each step is told as the focus.
+        log.events.clear();
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
+            QVERIFY(press_key(key));
+        QCOMPARE(board->focusChild(), board->child(7));
+        QVERIFY(board->child(7)->state().focused);
+        const auto last_focus = std::find_if(log.events.rbegin(), log.events.rend(),
+                                             [](const AccessEvent& e) { return e.type == QAccessible::Focus; });
+        QVERIFY(last_focus != log.events.rend());
+        QCOMPARE(last_focus->name, u("時計を起動します｡"));
+        QCOMPARE(t.w->controls().coment->text(), u("時計を起動します｡")); // as under the pointer
+        // Enter opens the current icon; digits and the keypad open theirs as they strike holes in a game.
+        QVERIFY(press_key(Qt::Key_Return));
+        QVERIFY(press_key(Qt::Key_6));                         // the blank screen, right of the centre
+        QVERIFY(press_key(Qt::Key_3, Qt::KeypadModifier));     // the notepad, bottom right
+        QVERIFY(press_key(Qt::Key_PageUp, Qt::KeypadModifier)); // keypad 9 without NumLock: help
+        QCOMPARE(t.h.starter.started, QStringList({u("クルリト1"), "yomino02", "memolu_v1001"}));
+        QVERIFY(t.w->dialogs().help);
+        QVERIFY(t.w->dialogs().help->isVisible());
+        t.w->dialogs().help->close();
+        t.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.w));
+
+        // T: the mascot talks, and what it says is told.
+        QVERIFY(press_key(Qt::Key_T));
+        QCOMPARE(t.w->controls().coment->text(), u("ゾルヴィク『ナベルネ』"));
+        QTRY_VERIFY(log.spoken().contains(u("ゾルヴィク『ナベルネ』")));
+
+        // F10 opens the first menu, Alt and a letter its menu; the menu key and Shift+F10 the popup.
+        QVERIFY(press_key(Qt::Key_F10));
+        QCOMPARE(QApplication::activePopupWidget(), t.w->menus().file);
+        QApplication::activePopupWidget()->close();
+        t.w->menuBar()->setActiveAction(nullptr);
+        QVERIFY(press_key(Qt::Key_M, Qt::AltModifier));
+        QCOMPARE(QApplication::activePopupWidget(), t.w->menus().mode_menu);
+        QApplication::activePopupWidget()->close();
+        t.w->menuBar()->setActiveAction(nullptr);
+        for (auto [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers()},
+                                      std::pair{Qt::Key_F10, Qt::KeyboardModifiers(Qt::ShiftModifier)}}) {
+            QVERIFY(press_key(key, modifiers));
+            QCOMPARE(QApplication::activePopupWidget(), t.w->menus().sm);
+            QVERIFY(press_key(Qt::Key_Escape));
+            QVERIFY(!QApplication::activePopupWidget());
+        }
+        // The play modes are a choice of two.
+        QVERIFY(t.w->menus().mode[0]->actionGroup() && t.w->menus().mode[0]->actionGroup()->isExclusive());
+        QCOMPARE(t.w->menus().mode[0]->actionGroup(), t.w->menus().mode[1]->actionGroup());
     }
 
     void the_memory_panel_and_the_trash_panel_share_the_surface()

@@ -1,4 +1,5 @@
 // The game as a player meets it in the main window: keys, presses, menus, timers.
+#include "access_log.h"
 #include "game_window_harness.h"
 #include "game/dialogs/help_window.h"
 #include "platform/japanese_ui.h"
@@ -83,6 +84,91 @@ private slots:
         QTest::mousePress(t.w->controls().board, Qt::RightButton, {}, hole_centre(0));
         QCOMPARE(t.w->engine().misses(), 1);
         QCOMPARE(t.w->controls().data[1]->text(), u("残時間19"));
+    }
+
+    void a_screen_reader_plays_the_nine_cells_and_hears_the_game()
+    {
+        Table t;
+        QVERIFY(t.ready());
+        AccessLog log;
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(t.w->controls().board);
+        QVERIFY(board);
+        QCOMPARE(board->role(), QAccessible::Table);
+        QCOMPARE(board->childCount(), 9);
+        QVERIFY(board->tableInterface());
+        QCOMPARE(board->tableInterface()->cellAt(2, 1), board->child(7));
+        const QString press = QAccessibleActionInterface::pressAction();
+        auto name = [&](int cell) { return board->child(cell)->text(QAccessible::Name); };
+        auto press_cell = [&](int cell) { board->child(cell)->actionInterface()->doAction(press); };
+
+        // Between games the cells are the icons, named by their comments; a press starts what they start.
+        QCOMPARE(name(0), u("ゲームを始めます｡"));
+        QCOMPARE(name(7), u("時計を起動します｡"));
+        QCOMPARE(board->child(0)->actionInterface()->actionNames(), QStringList{press});
+        t.h.random.set_script({at_hole(4)});
+        press_cell(0);
+        QCOMPARE(t.w->game_mode(), GameMode::Playing);
+        QCOMPARE(log.spoken(), QStringList{"3"});
+        t.h.clock.advance(1500);
+        QTRY_VERIFY(t.w->engine().running());
+        // The steps after 3 came within the gap: the last of them is told when it ends.
+        QTRY_COMPARE(log.spoken(), QStringList({"3", "GO"}));
+        QCOMPARE(name(4), u("中央の穴: 空き"));
+
+        // A seal comes out: its cell says so, and only its cell is told as changed.
+        log.events.clear();
+        QVERIFY(t.advance(100));
+        QTRY_COMPARE(t.w->engine().ana_flag(4), uint8_t(GameEngine::kSeal));
+        QTRY_COMPARE(log.renamed_children(QAccessible::Table), QStringList{u("4=中央の穴: ミポ")});
+        // Its press strikes it; the hit is told with the comment line.
+        press_cell(4);
+        QCOMPARE(t.w->engine().hits(), 1);
+        QTRY_COMPARE(log.spoken(), QStringList{u("当たり｡ ") + t.w->controls().coment->text()});
+        QTRY_VERIFY(log.renamed_children(QAccessible::Table).contains(u("4=中央の穴: 叩いたミポ")));
+
+        // Eight quick misses are told twice, not eight times: the first at once, the last
+        // (with the seconds left) when the gap is over.
+        QTest::qWait(Announcer::kGapMs + 50);
+        log.events.clear();
+        for (int i = 0; i < 8; ++i)
+            QVERIFY(press_key(Qt::Key_1));
+        QCOMPARE(t.w->engine().misses(), 8);
+        QTRY_COMPARE(log.spoken().size(), 2);
+        QTest::qWait(Announcer::kGapMs + 50);
+        QCOMPARE(log.spoken().size(), 2);
+        QVERIFY2(log.spoken()[1].startsWith(u("ミス｡ ")) && log.spoken()[1].endsWith(u(" 残り12秒")),
+                 qPrintable(log.spoken()[1]));
+
+        // The gauge is a progress bar of the seconds left.
+        QAccessibleInterface* gauge = QAccessible::queryAccessibleInterface(t.w->controls().gauge);
+        QCOMPARE(gauge->role(), QAccessible::ProgressBar);
+        QCOMPARE(gauge->valueInterface()->currentValue().toInt(), 12);
+        const bool told_twelve = std::any_of(log.events.begin(), log.events.end(), [](const AccessEvent& e) {
+            return e.type == QAccessible::ValueChanged && e.value.toInt() == 12;
+        });
+        QVERIFY(told_twelve);
+
+        // The last five seconds one by one, then the end, said before the result box opens.
+        for (int i = 0; i < 6; ++i)
+            QVERIFY(press_key(Qt::Key_1)); // down to 6
+        QTest::qWait(Announcer::kGapMs + 50);
+        log.events.clear();
+        QString said_when_the_box_opened;
+        t.h.prompt.while_open = [&](const auto&) {
+            if (said_when_the_box_opened.isEmpty())
+                said_when_the_box_opened = log.spoken().join('|');
+        };
+        for (int second = 5; second >= 1; --second) {
+            QVERIFY(t.advance(1000));
+            QTRY_COMPARE(log.spoken().value(5 - second), u("残り%1秒").arg(second));
+            QTest::qWait(Announcer::kGapMs + 50);
+        }
+        QVERIFY(t.advance(1000));
+        QTRY_COMPARE(t.w->game_mode(), GameMode::Ready);
+        QCOMPARE(said_when_the_box_opened, u("残り5秒|残り4秒|残り3秒|残り2秒|残り1秒|終わり｡"));
+        // The board is the icon menu again.
+        QTRY_COMPARE(name(8), u("メモルーを開く"));
+        QCOMPARE(board->text(QAccessible::Name), u("アイコンメニュー"));
     }
 
     void presses_and_keys_during_the_count_down_do_nothing()

@@ -2,6 +2,7 @@
 #include "game/window/game_app.h"
 #include "game/data/game_texts.h"
 #include "game/window/logo_window.h"
+#include "game/dialogs/zorvik_window.h"
 #include "platform/atomic_file.h"
 #include "platform/fakes/fake_clock.h"
 #include "platform/fakes/recording_sound.h"
@@ -315,6 +316,27 @@ private slots:
         h.app->logo()->poll();
         QVERIFY(w->isVisible());
         QCOMPARE(w->frameGeometry(), placed);
+    }
+
+    // The maker box brings the splash back; when it goes, the box keeps the focus the user gave it.
+    void the_maker_box_keeps_the_focus_when_the_splash_goes()
+    {
+        Harness h;
+        QVERIFY(h.prepare());
+        h.start();
+        PokanWindow* w = h.app->main_window();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->menus().about_zorvik->trigger();
+        QWidget* box = w->dialogs().zorvik;
+        QVERIFY(box);
+        box->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        h.clock.advance(1000);
+        h.app->logo()->poll();
+        QVERIFY(w->isVisible());
+        QTest::qWait(50);
+        QCOMPARE(QApplication::activeWindow(), box);
     }
 
     // It cannot change size, so it offers no maximise; close and minimise stay.
