@@ -2,6 +2,7 @@
 // System and Info menus, on fake services.
 #include "access_log.h"
 #include "game_window_harness.h"
+#include "tests/platform/accessible_walk.h"
 #include "game/companion/companion_panel.h"
 #include "platform/recent_documents.h"
 #include <QLabel>
@@ -88,6 +89,8 @@ private slots:
         QCOMPARE(plate->role(), QAccessible::Button);
         QVERIFY(plate->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         QVERIFY(plate->text(QAccessible::Description) != u("右クリックして｡"));
+        // Nothing a listener reaches is unnamed, on the title plate and on the idle board.
+        QStringList unnamed = accessible_walk::unnamed_controls(t.w);
         // The keyboard starts on the board; the plate over it is one Tab away, and Enter on it
         // uncovers the icons and hands the focus back to the board.
         QCOMPARE(QApplication::focusWidget(), t.w->controls().board);
@@ -98,6 +101,8 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), t.w->controls().board);
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(t.w->controls().board);
         QCOMPARE(board->focusChild(), board->child(0));
+        unnamed << accessible_walk::unnamed_controls(t.w);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n')));
 
         // The arrows walk the cells (and stop at the edges); each step is told as the focus.
         log.events.clear();
