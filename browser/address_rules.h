@@ -15,8 +15,14 @@ namespace address_rules {
 std::optional<QUrl> url_of_text(const QString& text, const QString& app_dir);
 
 // The text for the address box and the history: a local file as its path,
-// anything else as its address.
+// anything else as its address, as it really is: a host that is not plain ASCII
+// in its xn-- form (so "www.xn--pple-43d.com" never passes for a Latin name) and
+// no user name or password.
 QString text_of_url(const QUrl& url);
+
+// The site a page comes from, as the user should read it: the host (xn-- form
+// as above) and its port, "127.0.0.1:8000"; "ローカルファイル" for a local page.
+QString site_of(const QUrl& url);
 
 // Only ordinary pages may be opened from the address box, the list, the history
 // and Open: http, https, file, about:blank and view-source of those. Script and
