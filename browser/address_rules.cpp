@@ -89,6 +89,19 @@ bool is_allowed(const QUrl& url)
     return false;
 }
 
+bool may_load(const QUrl& page, const QUrl& resource, Load load)
+{
+    if (resource.scheme().compare(QLatin1String("qrc"), Qt::CaseInsensitive) == 0)
+        return false;
+    if (!resource.isLocalFile())
+        return true;
+    if (load != Load::Shown || !page.isLocalFile())
+        return false;
+    const QString folder = QFileInfo(page.toLocalFile()).absolutePath();
+    const QString path = QDir::cleanPath(resource.toLocalFile());
+    return path.startsWith(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
+}
+
 LocalFileProblem local_file_problem(const QUrl& url)
 {
     const QUrl shown = shown_url(url);

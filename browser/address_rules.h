@@ -36,4 +36,13 @@ bool is_allowed(const QUrl& url);
 enum class LocalFileProblem { None, Missing, Unreadable };
 LocalFileProblem local_file_problem(const QUrl& url);
 
+// What a page may load beside itself. The programs' built-in resources (qrc:)
+// never; a local file only when it is shown, not read (a picture, a style
+// sheet, a font, a sound or film, a script of its own) and lies in the page's
+// folder or below; the engine itself keeps web pages from local files. So the
+// start page shows its pictures, and a page saved in the Downloads folder reads
+// neither /etc/passwd nor the home folder.
+enum class Load { Shown, Read };
+bool may_load(const QUrl& page, const QUrl& resource, Load load);
+
 } // namespace address_rules

@@ -3,7 +3,7 @@
 #include "download_keeper.h"
 #include "hang_watch.h"
 #include "page_dialogs.h"
-#include "qrc_blocker.h"
+#include "request_guard.h"
 #include "root_check.h"
 #include "save_target.h"
 #include "wbf_page.h"
@@ -85,11 +85,12 @@ WbfWindow::WbfWindow(platform::Prompt& prompt, platform::FileDialogs& dialogs, p
 
     // Off the record: no cookies, cache or history on disk. Pages without a
     // charset are read as CP932, like every text of the suite. A local page reads
-    // no other local file (it still shows pictures beside it); no page reaches qrc:.
+    // no other local file (it still shows the pictures beside it: the engine's
+    // LocalContentCanAccessFileUrls stays on, because without it a local page shows
+    // no picture at all); no page reaches qrc:.
     profile_ = new QWebEngineProfile(this);
     profile_->settings()->setDefaultTextEncoding(QStringLiteral("Shift_JIS"));
-    profile_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
-    profile_->setUrlRequestInterceptor(new QrcBlocker(profile_));
+    profile_->setUrlRequestInterceptor(new RequestGuard(profile_));
     page_dialogs_ = new PageDialogs(this, clock_, c_.m_exit, [this](bool waiting) { set_waiting_for_page(waiting); });
     page_ = new WbfPage(profile_, *page_dialogs_, c_.wb);
     c_.wb->setPage(page_);
