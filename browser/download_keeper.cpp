@@ -24,6 +24,7 @@ DownloadKeeper::DownloadKeeper(platform::Prompt& prompt, platform::FileDialogs& 
 void DownloadKeeper::user_acted()
 {
     last_input_ms_ = clock_.now_ms();
+    refused_site_.clear();
 }
 
 void DownloadKeeper::end(const QString& file_name, DownloadEnd how)
@@ -50,10 +51,15 @@ void DownloadKeeper::take(QWebEngineDownloadRequest* download)
     // The questions run their own event loops: the engine may drop the download meanwhile.
     QPointer<QWebEngineDownloadRequest> alive(download);
     if (!download_rules::started_by_user(last_input_ms_, clock_.now_ms())) {
+        if (site == refused_site_) {
+            download->cancel();
+            return end(name, DownloadEnd::Refused);
+        }
         const int answer = prompt_.ask(browser_texts::unasked_download_question(site, name),
                                        QStringLiteral("ぴころん"), platform::Prompt::Buttons::YesNoDefaultNo,
                                        platform::Prompt::Icon::Question);
         if (answer != platform::Prompt::kYes) {
+            refused_site_ = site;
             if (alive)
                 alive->cancel();
             end(name, DownloadEnd::Refused);

@@ -12,7 +12,8 @@ class Clock;
 
 // Takes the files pages send. One question at a time: a file the page sends
 // while one is asked about is refused; a file that comes without a click or key
-// of the user's just before is asked about first. The save dialog proposes the
+// of the user's just before is asked about first, and once the user said no, the
+// site's next files without a click are refused unasked until the user acts again. The save dialog proposes the
 // Downloads folder and names the site; the program folder is refused. The file
 // is written beside its target under a part name and put in place, never
 // executable, only when it is complete.
@@ -39,4 +40,5 @@ private:
     SaveTarget targets_;
     std::optional<uint32_t> last_input_ms_;
     bool asking_ = false;
+    QString refused_site_; // said no to; asked again only after a click or key
 };

@@ -1,5 +1,6 @@
 #include "wbf_window.h"
 #include "address_rules.h"
+#include "address_box_accessible.h"
 #include "download_keeper.h"
 #include "hang_watch.h"
 #include "page_dialogs.h"
@@ -197,6 +198,7 @@ void WbfWindow::build_controls()
     // elsewhere) does not, whatever it holds.
     auto* url_box = new platform::PickList(face);
     c_.urlBox = url_box;
+    name_address_box(url_box); // before anything asks for its accessible interface
     c_.urlBox->setObjectName("urlBox");
     c_.urlBox->setDuplicatesEnabled(true);
     c_.urlBox->setToolTip(QStringLiteral("URLを入力して下さい。"));
@@ -381,6 +383,9 @@ void WbfWindow::show_connection()
                                                                             : "#c03030";
     c_.security->setStyleSheet(QStringLiteral("QLabel { color: %1; }").arg(QLatin1String(colour)));
     layout_browser();
+    // The engine's drawing widget, which takes the keys, comes and goes with the page's process.
+    if (QWidget* proxy = c_.wb->focusProxy())
+        proxy->setAccessibleName(c_.wb->accessibleName());
 }
 
 void WbfWindow::on_hung()
