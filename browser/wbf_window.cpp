@@ -480,7 +480,10 @@ void WbfWindow::on_renderer_gone(int status)
     hang_watch_->reset();
     history_.load_abandoned();
     recovering_ = true;
-    QTimer::singleShot(0, this, [this] { page_->setUrl(QUrl(QStringLiteral("about:blank"))); });
+    QTimer::singleShot(0, this, [this] {
+        if (recovering_) // unless the user went somewhere meanwhile
+            page_->setUrl(QUrl(QStringLiteral("about:blank")));
+    });
 }
 
 bool WbfWindow::go(const QUrl& url, NavMode mode)
