@@ -1,5 +1,6 @@
 // ぴころん, the web browser of the suite.
 #include "root_check.h"
+#include "settings_off.h"
 #include "wbf_window.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv)
         return *code;
     QApplication app(argc, argv);
     start.setup(app);
+    keep_no_settings_files();
     platform::QtPrompt prompt;
 
     // Run as root, the engine would end the process without a word: say why instead.

@@ -1,23 +1,37 @@
 #include "wbf_window.h"
 #include "address_rules.h"
-#include "browser_texts.h"
+#include "address_box_accessible.h"
+#include "download_keeper.h"
+#include "hang_watch.h"
+#include "page_dialogs.h"
+#include "request_guard.h"
+#include "root_check.h"
+#include "save_target.h"
+#include "wbf_page.h"
 #include "platform/atomic_file.h"
 #include "platform/clock.h"
 #include "platform/file_dialogs.h"
 #include "platform/pick_list.h"
 #include "platform/prompt.h"
 #include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
+#include <QWebEngineCertificateError>
 #include <QWebEngineDownloadRequest>
+#include <QWebEngineFileSystemAccessRequest>
+#include <QWebEngineRegisterProtocolHandlerRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNavigationRequest>
 #include <QWebEngineNewWindowRequest>
@@ -25,6 +39,10 @@
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+#include <QWebEnginePermission>
+#endif
+#include <csignal>
 
 namespace {
 
@@ -45,6 +63,15 @@ WbfWindow::WbfWindow(platform::Prompt& prompt, platform::FileDialogs& dialogs, p
     c_.status_panel = new QLabel(stb);
     c_.status_panel->setObjectName("status_panel");
     stb->addWidget(c_.status_panel, 1);
+    if (root_check::sandbox_off_for_this_process()) {
+        // Pages then run with this user's rights: said for as long as the window is open.
+        c_.no_sandbox = new QLabel(browser_texts::no_sandbox_text(), stb);
+        c_.no_sandbox->setObjectName("no_sandbox");
+        c_.no_sandbox->setStyleSheet(QStringLiteral("QLabel { color: white; background: #c03030; padding: 0 4px; }"));
+        c_.no_sandbox->setToolTip(QStringLiteral("ページを閉じ込める仕組み（サンドボックス）が切られています。"
+                                                 "ページは、このユーザの権限でファイルなどに触れることができます。"));
+        stb->addPermanentWidget(c_.no_sandbox);
+    }
     start_ms = clock_.now_ms();
 
     setWindowTitle(caption());
@@ -58,12 +85,24 @@ WbfWindow::WbfWindow(platform::Prompt& prompt, platform::FileDialogs& dialogs, p
     pictures_ = std::make_unique<HoverPictures>(cg_dir, files);
 
     // Off the record: no cookies, cache or history on disk. Pages without a
-    // charset are read as CP932, like every text of the suite.
+    // charset are read as CP932, like every text of the suite. A local page reads
+    // no other local file (it still shows the pictures beside it: the engine's
+    // LocalContentCanAccessFileUrls stays on, because without it a local page shows
+    // no picture at all); no page reaches qrc:.
     profile_ = new QWebEngineProfile(this);
     profile_->settings()->setDefaultTextEncoding(QStringLiteral("Shift_JIS"));
-    page_ = new QWebEnginePage(profile_, c_.wb);
+    profile_->setUrlRequestInterceptor(new RequestGuard(profile_));
+    page_dialogs_ = new PageDialogs(this, clock_, c_.m_exit, [this](bool waiting) { set_waiting_for_page(waiting); });
+    page_ = new WbfPage(profile_, *page_dialogs_, c_.wb);
     c_.wb->setPage(page_);
+    save_target_ = std::make_unique<SaveTarget>(prompt_, dialogs_, app_dir);
+    downloads_ = new DownloadKeeper(prompt_, dialogs_, clock_, app_dir, this);
+    downloads_->setObjectName("downloads");
+    hang_watch_ = new HangWatch(page_, clock_, this);
     connect_engine();
+    build_accessibility();
+    // Clicks and keys anywhere in the window: what the user asked for last.
+    qApp->installEventFilter(this);
 
     resize(px(11205), px(3195) + menuBar()->sizeHint().height());
     const QString start_page = app_dir + kStartPage;
@@ -83,6 +122,10 @@ WbfWindow::~WbfWindow()
     // Closing moves focus about; nothing may navigate any more. The page must go
     // before its profile.
     c_.urlBox->disconnect(this);
+    qApp->removeEventFilter(this);
+    page_dialogs_->shut();
+    delete hang_watch_;
+    hang_watch_ = nullptr;
     delete page_;
     page_ = nullptr;
 }
@@ -135,6 +178,7 @@ void WbfWindow::build_controls()
 
     c_.Text1 = new QLineEdit(QStringLiteral("Text1"), face);
     c_.Text1->setObjectName("Text1");
+    c_.Text1->setFocusPolicy(Qt::NoFocus); // a counter that changes twice a second: no stop for Tab
     c_.Text1->setGeometry(px(5760), 0, px(2775), px(495));
 
     c_.st = new QLabel(QStringLiteral("ステータス"), face);
@@ -154,11 +198,19 @@ void WbfWindow::build_controls()
     // elsewhere) does not, whatever it holds.
     auto* url_box = new platform::PickList(face);
     c_.urlBox = url_box;
+    name_address_box(url_box); // before anything asks for its accessible interface
     c_.urlBox->setObjectName("urlBox");
     c_.urlBox->setDuplicatesEnabled(true);
     c_.urlBox->setToolTip(QStringLiteral("URLを入力して下さい。"));
     c_.urlBox->setEditText(QStringLiteral("URL"));
     c_.urlBox->move(0, px(1200));
+    // No inline completion: "http://site/" must not become an earlier "http://site/get?all=1".
+    c_.urlBox->setCompleter(nullptr);
+
+    c_.security = new QLabel(face);
+    c_.security->setObjectName("security");
+    c_.security->setAlignment(Qt::AlignCenter);
+    c_.security->setMargin(2);
     connect(url_box, &platform::PickList::entered, this, &WbfWindow::urlBox_KeyDown);
     connect(url_box, &platform::PickList::picked, this, &WbfWindow::urlBox_Click);
 
@@ -200,16 +252,58 @@ void WbfWindow::build_menu()
                                                       {c_.history, "history"}, {c_.m_ver, "m_ver"}};
     for (const auto& [action, name] : names)
         action->setObjectName(name);
+    // Menus by keys: F10 opens the first, Alt+H the help menu (its caption has no letter to mark).
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(f10, &QShortcut::activated, this, [this, file] { menuBar()->setActiveAction(file->menuAction()); });
+    auto* alt_h = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_H), this);
+    connect(alt_h, &QShortcut::activated, this, [this, help] { menuBar()->setActiveAction(help->menuAction()); });
+}
+
+void WbfWindow::build_accessibility()
+{
+    // Buttons lose their text while they show their picture: their names stay.
+    for (const auto& [button, file] : hover_buttons_)
+        button->setAccessibleName(button->property("caption").toString());
+    c_.urlBox->setAccessibleName(QStringLiteral("アドレス"));
+    c_.urlBox->setAccessibleDescription(c_.urlBox->toolTip());
+    c_.urlBox->lineEdit()->setAccessibleName(QStringLiteral("アドレス"));
+    c_.Text1->setAccessibleName(QStringLiteral("履歴の番号"));
+    c_.Text1->setAccessibleDescription(QStringLiteral("履歴の最後の番号と今の番号"));
+    c_.st->setAccessibleName(c_.st->text());
+    c_.nettime->setAccessibleName(QStringLiteral("起動からの秒数"));
+    c_.wb->setAccessibleName(QStringLiteral("ページ"));
+    c_.security->setAccessibleName(QStringLiteral("接続"));
+    c_.status_panel->setAccessibleName(QStringLiteral("状態"));
+}
+
+void WbfWindow::set_waiting_for_page(bool waiting)
+{
+    face->setEnabled(!waiting);
+    for (QAction* action : {c_.m_fopen, c_.m_fsave, c_.hp, c_.history, c_.m_ver})
+        action->setEnabled(!waiting);
+}
+
+void WbfWindow::closeEvent(QCloseEvent* event)
+{
+    // Whatever box a page has open, the window closes.
+    page_dialogs_->shut();
+    QMainWindow::closeEvent(event);
 }
 
 void WbfWindow::connect_engine()
 {
     connect(page_, &QWebEnginePage::loadingChanged, this, &WbfWindow::on_loading_changed);
     connect(page_, &QWebEnginePage::urlChanged, this, [this](const QUrl& url) {
+        if (url.scheme() == QLatin1String("data"))
+            return; // our own page about a refused certificate: the box keeps the site's address
         c_.status_panel->setText(QStringLiteral("ダウンロード完了"));
         show_address(address_rules::text_of_url(url));
+        show_connection();
     });
-    connect(page_, &QWebEnginePage::renderProcessTerminated, this, &WbfWindow::on_renderer_gone);
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { on_renderer_gone(status); });
+    connect(page_, &QWebEnginePage::certificateError, this, &WbfWindow::on_certificate_error);
+    deny_permissions();
     // Every navigation passes the local-file check, also those the engine starts on its
     // own: a link in a page or in its listing of a folder, a reload, a redirect.
     connect(page_, &QWebEnginePage::navigationRequested, this, [this](QWebEngineNavigationRequest& request) {
@@ -220,23 +314,91 @@ void WbfWindow::connect_engine()
         if (request.isMainFrame())
             refused_ = refused ? request.url() : QUrl();
     });
-    // Pages asking for a new window: a link the user clicked opens here, the rest is ignored.
+    // Pages asking for a new window: a link the user clicked opens here, as the page's own
+    // navigation (its referrer, Fetch Metadata and SameSite cookies as for a link); pop-ups
+    // without a click are ignored.
     connect(page_, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
-        if (request.isUserInitiated() && address_rules::is_allowed(request.requestedUrl()))
-            go(request.requestedUrl(), NavMode::Ordinary);
-    });
-    connect(profile_, &QWebEngineProfile::downloadRequested, this, [this](QWebEngineDownloadRequest* download) {
-        const auto path = dialogs_.save_file(QString(), QStringLiteral("全てのファイル(*.*)|*.*"), 1,
-                                             app_dir + download->suggestedFileName());
-        if (!path) {
-            download->cancel();
+        const QUrl url = request.requestedUrl();
+        if (!request.isUserInitiated() || !address_rules::is_allowed(url) || refuse_local_file(url))
             return;
-        }
-        const QFileInfo target(*path);
-        download->setDownloadDirectory(target.absolutePath());
-        download->setDownloadFileName(target.fileName());
-        download->accept();
+        history_.load_abandoned();
+        recovering_ = false;
+        request.openIn(page_);
     });
+    connect(profile_, &QWebEngineProfile::downloadRequested, downloads_, &DownloadKeeper::take);
+    connect(downloads_, &DownloadKeeper::status, c_.status_panel, &QLabel::setText);
+    connect(hang_watch_, &HangWatch::hung, this, &WbfWindow::on_hung);
+}
+
+void WbfWindow::deny_permissions()
+{
+    // Location, camera, microphone, notifications, pointer lock, screen capture: this browser
+    // gives none, and says so at once, so that no page waits for an answer.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    connect(page_, &QWebEnginePage::permissionRequested, this, [](QWebEnginePermission permission) {
+        permission.deny();
+    });
+#else
+    connect(page_, &QWebEnginePage::featurePermissionRequested, this,
+            [this](const QUrl& origin, QWebEnginePage::Feature feature) {
+                page_->setFeaturePermission(origin, feature, QWebEnginePage::PermissionDeniedByUser);
+            });
+#endif
+    connect(page_, &QWebEnginePage::fileSystemAccessRequested, this,
+            [](QWebEngineFileSystemAccessRequest request) { request.reject(); });
+    connect(page_, &QWebEnginePage::registerProtocolHandlerRequested, this,
+            [](QWebEngineRegisterProtocolHandlerRequest request) { request.reject(); });
+}
+
+void WbfWindow::on_certificate_error(const QWebEngineCertificateError& error)
+{
+    // Refused (nothing accepts it); our page then says why.
+    using browser_texts::CertificateProblem;
+    certificate_url_ = error.url();
+    switch (error.type()) {
+    case QWebEngineCertificateError::CertificateAuthorityInvalid:
+        certificate_problem_ = CertificateProblem::SelfSigned;
+        break;
+    case QWebEngineCertificateError::CertificateDateInvalid:
+        certificate_problem_ = CertificateProblem::Expired;
+        break;
+    case QWebEngineCertificateError::CertificateCommonNameInvalid:
+        certificate_problem_ = CertificateProblem::NameMismatch;
+        break;
+    default:
+        certificate_problem_ = CertificateProblem::Other;
+        break;
+    }
+}
+
+void WbfWindow::show_connection()
+{
+    QUrl url = page_->url();
+    if (url.scheme() == QLatin1String("view-source"))
+        url = QUrl(url.path());
+    const auto connection = browser_texts::connection_of(url.scheme(), certificate_page_);
+    c_.security->setText(browser_texts::connection_text(connection));
+    const char* colour = connection == browser_texts::Connection::Encrypted ? "#207020"
+                         : connection == browser_texts::Connection::Local   ? "#505050"
+                                                                            : "#c03030";
+    c_.security->setStyleSheet(QStringLiteral("QLabel { color: %1; }").arg(QLatin1String(colour)));
+    layout_browser();
+    // The engine's drawing widget, which takes the keys, comes and goes with the page's process.
+    if (QWidget* proxy = c_.wb->focusProxy())
+        proxy->setAccessibleName(c_.wb->accessibleName());
+}
+
+void WbfWindow::on_hung()
+{
+    const QString site = address_rules::site_of(page_->url());
+    if (prompt_.ask(browser_texts::hung_page_question(site), caption(), platform::Prompt::Buttons::YesNo,
+                    platform::Prompt::Icon::Warning) != platform::Prompt::kYes)
+        return;
+    const qint64 pid = page_->renderProcessPid();
+    if (pid > 0) {
+        ending_hung_page_ = true;
+        ::kill(static_cast<pid_t>(pid), SIGKILL); // our own page's process; the engine makes a new one
+    }
 }
 
 void WbfWindow::on_loading_changed(const QWebEngineLoadingInfo& info)
@@ -249,19 +411,46 @@ void WbfWindow::on_loading_changed(const QWebEngineLoadingInfo& info)
         }
         return;
     }
+    if (info.url().scheme() == QLatin1String("data")) {
+        // Our page about a refused certificate: not history, and the status keeps saying the load failed.
+        if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus) {
+            history_.load_abandoned();
+            update_buttons();
+        }
+        return;
+    }
     if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
         stopped_by_user_ = false;
+        certificate_page_ = false;
         c_.status_panel->setText(QStringLiteral("ダウンロード開始"));
         return;
     }
-    // The end of a load the user stopped keeps saying so.
+    hang_watch_->reset(); // whatever answered, the page is not stuck
+    const bool failed = info.status() == QWebEngineLoadingInfo::LoadFailedStatus;
+    // The end of a load the user stopped keeps saying so; a failed one says it failed.
     if (!stopped_by_user_)
-        c_.status_panel->setText(QStringLiteral("ダウンロード完了"));
+        c_.status_panel->setText(failed ? browser_texts::load_failed_text() : QStringLiteral("ダウンロード完了"));
     stopped_by_user_ = false;
+    if (failed && info.errorDomain() == QWebEngineLoadingInfo::CertificateErrorDomain && !recovering_) {
+        // Not the engine's page ("might be down"): ours, saying why the connection is not safe.
+        if (certificate_url_.host() != info.url().host())
+            certificate_problem_ = browser_texts::CertificateProblem::Other;
+        certificate_page_ = true;
+        history_.load_abandoned();
+        show_address(address_rules::text_of_url(info.url()));
+        page_->setHtml(browser_texts::certificate_error_page(address_rules::site_of(info.url()), certificate_problem_));
+        show_connection();
+        update_buttons();
+        return;
+    }
     if (recovering_) {
         // Whatever ends now is the dead page or the empty one replacing it.
-        if (info.url() == QUrl(QStringLiteral("about:blank")))
+        if (info.url() == QUrl(QStringLiteral("about:blank"))) {
             recovering_ = false;
+            if (!after_recovery_.isEmpty())
+                c_.status_panel->setText(after_recovery_);
+            after_recovery_.clear();
+        }
         history_.load_abandoned();
     } else if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus) {
         const QString address = address_rules::text_of_url(page_->url());
@@ -272,16 +461,29 @@ void WbfWindow::on_loading_changed(const QWebEngineLoadingInfo& info)
     } else {
         history_.load_abandoned();
     }
+    show_connection();
     update_buttons();
 }
 
-void WbfWindow::on_renderer_gone()
+void WbfWindow::on_renderer_gone(int status)
 {
     // The page's process died: nothing of that load is recorded, an empty page
-    // takes its place and the next address brings up a new process.
+    // takes its place and the next address brings up a new process. The status
+    // panel says what happened.
+    using browser_texts::PageEnd;
+    const PageEnd end = ending_hung_page_ ? PageEnd::Ended
+                        : status == QWebEnginePage::KilledTerminationStatus ? PageEnd::Killed
+                                                                             : PageEnd::Crashed;
+    ending_hung_page_ = false;
+    after_recovery_ = browser_texts::page_end_text(end);
+    c_.status_panel->setText(after_recovery_);
+    hang_watch_->reset();
     history_.load_abandoned();
     recovering_ = true;
-    QTimer::singleShot(0, this, [this] { page_->setUrl(QUrl(QStringLiteral("about:blank"))); });
+    QTimer::singleShot(0, this, [this] {
+        if (recovering_) // unless the user went somewhere meanwhile
+            page_->setUrl(QUrl(QStringLiteral("about:blank")));
+    });
 }
 
 bool WbfWindow::go(const QUrl& url, NavMode mode)
@@ -405,14 +607,19 @@ void WbfWindow::m_fopen_Click()
 
 void WbfWindow::m_fsave_Click()
 {
-    const auto path = dialogs_.save_file(QString(), kFilter, 1);
+    // The page's text is the page's: not into the program folder, no file replaced unasked.
+    const auto path = save_target_->choose(QString(), kFilter, QString());
     if (!path)
         return;
     QPointer<WbfWindow> self(this);
     page_->toPlainText([self, path = *path](const QString& text) {
         if (!self)
             return;
-        const bool ok = platform::write_file_atomically(path, browser_texts::saved_page_bytes(text));
+        bool ok = platform::write_file_atomically(path, browser_texts::saved_page_bytes(text));
+        // A replaced file keeps its permissions: a saved text is never a program.
+        const auto exec = QFile::ExeOwner | QFile::ExeUser | QFile::ExeGroup | QFile::ExeOther;
+        if (ok && (QFile::permissions(path) & exec))
+            ok = QFile::setPermissions(path, QFile::permissions(path) & ~exec);
         if (!ok)
             self->prompt_.inform(QStringLiteral("ファイルの書き込みエラーです｡"), caption(),
                                  platform::Prompt::Icon::Warning);
@@ -439,7 +646,10 @@ void WbfWindow::layout_browser()
     if (!c_.urlBox)
         return;
     const int width = face->width();
-    c_.urlBox->setGeometry(0, px(1200), width, c_.urlBox->sizeHint().height());
+    const int box_height = c_.urlBox->sizeHint().height();
+    const int mark = c_.security->text().isEmpty() ? 0 : c_.security->sizeHint().width() + 4;
+    c_.urlBox->setGeometry(0, px(1200), std::max(0, width - mark), box_height);
+    c_.security->setGeometry(width - mark, px(1200), mark, box_height);
     // The page starts below the address box, however tall the style makes it.
     const int top = std::max(px(1440), c_.urlBox->geometry().bottom() + 1);
     c_.wb->setGeometry(0, top, width, std::max(0, face->height() - top));
@@ -449,6 +659,13 @@ bool WbfWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (!c_.wb || !pictures_)
         return QMainWindow::eventFilter(watched, event); // still being built
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && downloads_) {
+            downloads_->user_acted();
+            hang_watch_->user_acted();
+        }
+    }
     if (watched == face && event->type() == QEvent::MouseMove)
         ico();
     if (watched == face && event->type() == QEvent::Resize)

@@ -1,12 +1,18 @@
 #pragma once
 #include "browser_history.h"
+#include "browser_texts.h"
 #include "hover_pictures.h"
 #include <QMainWindow>
 #include <QUrl>
 #include <memory>
 #include <optional>
 
+class DownloadKeeper;
+class HangWatch;
+class PageDialogs;
 class QAction;
+class QCloseEvent;
+class QWebEngineCertificateError;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -17,6 +23,7 @@ class QWebEngineLoadingInfo;
 class QWebEnginePage;
 class QWebEngineProfile;
 class QWebEngineView;
+class SaveTarget;
 namespace platform {
 class Clock;
 class FileDialogs;
@@ -37,6 +44,8 @@ struct WbfControls {
     QComboBox* urlBox;
     QWebEngineView* wb;
     QLabel* status_panel;
+    QLabel* security;   // beside the address: https or not
+    QLabel* no_sandbox; // in the status bar while the engine runs without its sandbox; else null
     QAction* m_fopen;
     QAction* m_fsave;
     QAction* m_exit;
@@ -64,6 +73,8 @@ public:
     const WbfControls& controls() const { return c_; }
     const BrowserHistory& history() const { return history_; }
     QWebEnginePage* page() const { return page_; }
+    PageDialogs* page_dialogs() const { return page_dialogs_; }
+    DownloadKeeper* downloads() const { return downloads_; }
 
     // Clears the pictures of all six buttons: each shows its caption again.
     void ico();
@@ -74,6 +85,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build_controls();
@@ -99,7 +111,14 @@ private:
     void update_buttons();
 
     void on_loading_changed(const QWebEngineLoadingInfo& info);
-    void on_renderer_gone();
+    void on_renderer_gone(int status);
+    void on_certificate_error(const QWebEngineCertificateError& error);
+    void on_hung();
+    void deny_permissions();
+    void show_connection();
+    // While a page's box waits, the window's controls wait with it (終了 does not).
+    void set_waiting_for_page(bool waiting);
+    void build_accessibility();
 
     void lastp_Click();
     void nextp_Click();
@@ -120,12 +139,22 @@ private:
     bool stopped_by_user_ = false; // the load now ending was stopped with ×中止
     bool recovering_ = false; // the empty page after the renderer died is on its way
     QUrl refused_; // a local file the engine was refused: its load ends without a word
+    QString after_recovery_; // said in the status panel once the empty page is there
+    bool ending_hung_page_ = false; // the page process now ending was ended by the user
+    // The certificate the engine refused last, and whether our page about it is on its way or shown.
+    QUrl certificate_url_;
+    browser_texts::CertificateProblem certificate_problem_ = browser_texts::CertificateProblem::Other;
+    bool certificate_page_ = false;
 
     QWidget* face = nullptr;
     QStatusBar* stb = nullptr;
     QTimer* Timer1 = nullptr;
     QWebEngineProfile* profile_ = nullptr;
     QWebEnginePage* page_ = nullptr;
+    PageDialogs* page_dialogs_ = nullptr;
+    DownloadKeeper* downloads_ = nullptr;
+    HangWatch* hang_watch_ = nullptr;
+    std::unique_ptr<SaveTarget> save_target_;
     WbfControls c_{};
     QList<QPair<QPushButton*, QString>> hover_buttons_; // button, picture file
 };

@@ -26,10 +26,13 @@ packages=(
 # service as desktops run it now; pactl), and the check of the Debian package (lintian, over a
 # hundred Perl packages). The tests start the servers themselves; Debian enables each server's
 # user service when it is installed, so on a desktop that runs the other one see the README.
+# Qt's private Gui headers let the browser's window test send a close request as the window
+# manager does.
 test_packages=(
   pulseaudio pulseaudio-utils
   pipewire pipewire-pulse wireplumber dbus
   lintian
+  qt6-base-private-dev
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=("${test_packages[@]}")
