@@ -9,7 +9,9 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n
-  # The window tests that listen as a screen reader switch Qt's accessibility on through it.
+  # Qt's private Gui headers: the window tests that listen as a screen reader switch Qt's
+  # accessibility on through them, and the browser's window test sends a close request as the
+  # window manager does. The tests' build files ask for them, so the build needs them too.
   qt6-base-private-dev
   qt6-webengine-dev libgif-dev
   libsdl2-mixer-dev libpulse-dev
@@ -26,13 +28,10 @@ packages=(
 # service as desktops run it now; pactl), and the check of the Debian package (lintian, over a
 # hundred Perl packages). The tests start the servers themselves; Debian enables each server's
 # user service when it is installed, so on a desktop that runs the other one see the README.
-# Qt's private Gui headers let the browser's window test send a close request as the window
-# manager does.
 test_packages=(
   pulseaudio pulseaudio-utils
   pipewire pipewire-pulse wireplumber dbus
   lintian
-  qt6-base-private-dev
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=("${test_packages[@]}")
