@@ -23,6 +23,14 @@ using namespace platform;
 
 namespace {
 
+// The event loop the sound's timers run on.
+struct TestApp {
+    int argc = 1;
+    char name[11] = "sound_test";
+    char* argv[1] = {name};
+    QCoreApplication app{argc, argv};
+};
+
 // Writes a PCM WAV of 16-bit stereo samples.
 QString write_wav(const QTemporaryDir& dir, const QString& name, int rate, const QByteArray& data)
 {
@@ -193,10 +201,7 @@ TEST(SdlSound, BuffersStopResumeAndRewindIndependently)
 
 TEST(SdlSound, ASoundAfterALongSilenceReachesTheMixerWhole)
 {
-    int argc = 1;
-    char name[] = "sound_test";
-    char* argv[] = {name};
-    QCoreApplication app(argc, argv);
+    const TestApp app;
     QTemporaryDir dir;
     // A sound with no zero inside, at the mixer's own rate so that it is mixed unchanged.
     const int frames = 44100 / 5;
@@ -321,10 +326,7 @@ TEST_P(PulseSound, SoundsWrittenOverTheQueueAreHeardWholeAndOnce)
 {
     ASSERT_TRUE(SoundServer::available(GetParam()))
         << "no sound server to run here (scripts/setup.sh --tests installs PulseAudio, PipeWire and pactl)";
-    int argc = 1;
-    char name[] = "sound_test";
-    char* argv[] = {name};
-    QCoreApplication app(argc, argv);
+    const TestApp app;
     QTemporaryDir dir;
     SoundServer server(dir.path(), GetParam());
     ASSERT_TRUE(server.start());
@@ -354,6 +356,10 @@ TEST_P(PulseSound, SoundsWrittenOverTheQueueAreHeardWholeAndOnce)
     options.close_after_ms = 200;
     auto sound = make_pulse_sound_system(options);
     ASSERT_TRUE(sound->has_device());
+    // The game makes its stream at its start, long before its first sound; a busy machine takes a
+    // while to set a new stream going, and a sound started before would be cut by its restart.
+    for (int i = 0; i < 100 && server.playing_streams() != 1; ++i)
+        wait_ms(20);
     auto a = sound->make_buffer(ramp_wav(QStringLiteral("a.wav"), 0));
     auto b = sound->make_buffer(ramp_wav(QStringLiteral("b.wav"), 1));
 
@@ -465,10 +471,7 @@ platform::SoundOptions churn_options()
 TEST_P(PulseSound, BuffersComeAndGoWhileTheStreamMixes)
 {
     ASSERT_TRUE(SoundServer::available(GetParam()));
-    int argc = 1;
-    char name[] = "sound_test";
-    char* argv[] = {name};
-    QCoreApplication app(argc, argv);
+    const TestApp app;
     QTemporaryDir dir;
     SoundServer server(dir.path(), GetParam());
     ASSERT_TRUE(server.start());
@@ -502,10 +505,7 @@ INSTANTIATE_TEST_SUITE_P(Server, PulseSound,
 TEST(PulseServer, AServerThatDoesNotAnswerLeavesTheGameSilentUntilItDoes)
 {
     ASSERT_TRUE(SoundServer::available()) << "no PulseAudio to run here (scripts/setup.sh --tests)";
-    int argc = 1;
-    char name[] = "sound_test";
-    char* argv[] = {name};
-    QCoreApplication app(argc, argv);
+    const TestApp app;
     QTemporaryDir dir;
     SoundServer server(dir.path());
     ASSERT_TRUE(server.start());
@@ -552,10 +552,7 @@ TEST(PulseServer, AServerThatDoesNotAnswerLeavesTheGameSilentUntilItDoes)
 TEST(PulseSoundUnderTsan, BuffersComeAndGoWhileTheStreamMixes)
 {
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run by tests/platform/sound_tsan.sh";
-    int argc = 1;
-    char name[] = "sound_test";
-    char* argv[] = {name};
-    QCoreApplication app(argc, argv);
+    const TestApp app;
     QTemporaryDir dir;
     const QString tone = write_tone(dir);
     for (int start = 0; start < 2; ++start) { // the stream's thread ends and a new one begins
