@@ -13,13 +13,13 @@ namespace platform {
 // rewritten in place, at absolute positions, so what is already heard stays as it was).
 // PipeWire's PulseAudio service does not take back what it has read: there the rewrite
 // starts a few milliseconds past what it has read. Nothing starts in the first frames
-// of a new stream, which the server never plays (see first_heard_frame()).
+// of a new stream, which the server never plays (see PulseStream::first_heard_frame()).
 //
 // While nothing sounds the stream is held (corked) on the server, after `close_after_ms`
 // of silence: it asks for nothing, so no thread of ours wakes, and the server may suspend
 // its sink. On PipeWire the next sound is written where the server will read first, and
 // only then is the stream let go: no margin is needed, as the server reads nothing while it
-// holds it (see held_frame()); on PulseAudio it goes a margin past the playing moment, as
+// holds it (see PulseStream::held_frame()); on PulseAudio it goes a margin past the playing moment, as
 // every change. The stream is made once, at the start, and plays silence until the first
 // silence holds it: making a stream and setting it going the first time costs PipeWire
 // about 40 ms, which no sound should wait for. A server that went away leaves the device

@@ -341,7 +341,9 @@ TEST_P(PulseSound, SoundsWrittenOverTheQueueAreHeardWholeAndOnce)
             pcm[2 * i + channel] = static_cast<int16_t>(i + 1);
         return write_wav(dir, file, 44100, data);
     };
-    auto record = [&](QProcess& parec, const QString& file) { return start_recording(server, parec, dir.filePath(file)); };
+    auto record = [&](QProcess& parec, const QString& file) {
+        return start_recording(server, parec, dir.filePath(file));
+    };
     auto heard = [](QProcess& parec, const QString& recording) {
         parec.terminate();
         parec.waitForFinished();
