@@ -10,6 +10,24 @@ QString desktop_id(const char* name)
     return QString::fromLatin1(kDesktopIdPrefix) + QString::fromLatin1(name);
 }
 
+namespace {
+ProgramIdentity& running()
+{
+    static ProgramIdentity who;
+    return who;
+}
+} // namespace
+
+const ProgramIdentity& this_program()
+{
+    return running();
+}
+
+void set_this_program(const ProgramIdentity& who)
+{
+    running() = who;
+}
+
 std::optional<int> answer_help_or_version(int argc, char* argv[], const ProgramIdentity& who)
 {
     const QString file = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).fileName() : who.product;

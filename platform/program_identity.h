@@ -19,6 +19,11 @@ struct ProgramIdentity {
 // "com.example.zorvik.<name>"
 QString desktop_id(const char* name);
 
+// The running program, as ProgramStart::setup() names it (for what names the program to
+// other services, such as its sound stream); every field empty before that.
+const ProgramIdentity& this_program();
+void set_this_program(const ProgramIdentity& who);
+
 // What a command-line program on Linux answers to --help and --version, on standard
 // output: a short usage, or the program's file name, product name and version. The
 // exit code 0 when argv holds either option (before any "--"), nothing otherwise.

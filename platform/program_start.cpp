@@ -26,6 +26,7 @@ void ProgramStart::setup(QApplication& app) const
     QApplication::setApplicationName(who_.desktop_id);
     QApplication::setApplicationVersion(who_.version);
     QGuiApplication::setDesktopFileName(who_.desktop_id);
+    set_this_program(who_);
     if (!who_.icon_file.isEmpty())
         QApplication::setWindowIcon(QIcon(program_folder() + who_.icon_file));
     setup_japanese_ui(app);

@@ -1,8 +1,9 @@
 #include "channel_buffer.h"
 #include "pulse_device.h"
 #include "sound.h"
+#include "program_identity.h"
 #include "wav_pcm.h"
-#include <QFile>
+#include <QCoreApplication>
 #include <map>
 
 namespace platform {
@@ -66,9 +67,26 @@ PulseDevice::Options device_options(const SoundOptions& o)
     return d;
 }
 
+// The desktop shows the stream under the program's own name and its menu entry's icon.
+PulseStream::Names stream_names()
+{
+    const ProgramIdentity& who = this_program();
+    PulseStream::Names n;
+    n.application = (!who.product.isEmpty()           ? who.product
+                     : QCoreApplication::instance() ? QCoreApplication::applicationName()
+                                                    : QStringLiteral("mipo-suite"))
+                        .toUtf8();
+    n.id = who.desktop_id.toUtf8();
+    n.icon = who.desktop_id.toUtf8(); // the entry's icon is named after the entry
+    return n;
+}
+
 class PulseSoundSystem final : public SoundSystem {
 public:
-    explicit PulseSoundSystem(const SoundOptions& options) : device_(device_options(options)), player_(device_) {}
+    explicit PulseSoundSystem(const SoundOptions& options)
+        : device_(device_options(options), stream_names()), player_(device_)
+    {
+    }
 
     std::unique_ptr<SoundBuffer> make_buffer(const QString& path) override
     {
@@ -81,6 +99,8 @@ public:
     SimplePlayer& simple_player() override { return player_; }
     bool has_device() const override { return device_.ready(); }
     void reconnect() override { device_.reconnect(); }
+    // A server took the connection, whether or not it has answered.
+    bool server_there() const { return device_.server_there(); }
 
 private:
     PulseDevice device_;
@@ -94,11 +114,14 @@ std::unique_ptr<SoundSystem> make_pulse_sound_system(const SoundOptions& options
     return std::make_unique<PulseSoundSystem>(options);
 }
 
+// SDL's device only where no server is there: SDL's own PulseAudio driver would wait for ever
+// on a server that took the connection and does not answer (a stopped one). Ours stays silent
+// there and takes the server's answer when it comes.
 std::unique_ptr<SoundSystem> make_sound_system(SoundOptions options)
 {
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) {
-        auto pulse = make_pulse_sound_system(options);
-        if (pulse->has_device())
+        auto pulse = std::make_unique<PulseSoundSystem>(options);
+        if (pulse->server_there())
             return pulse;
     }
     return make_sdl_sound_system(std::move(options));

@@ -1,6 +1,7 @@
 #include "sound.h"
 #include "channel_buffer.h"
 #include "sdl_audio_device.h"
+#include "wav_pcm.h"
 #include <QFile>
 #include <SDL_mixer.h>
 #include <map>
@@ -37,7 +38,9 @@ public:
     {
         if (!chunk_ && !tried_) {
             tried_ = true;
-            chunk_ = Mix_LoadWAV(QFile::encodeName(path_).constData());
+            const QByteArray file = read_sound_file(path_);
+            if (!file.isEmpty())
+                chunk_ = Mix_LoadWAV_RW(SDL_RWFromConstMem(file.constData(), static_cast<int>(file.size())), 1);
         }
         return chunk_;
     }

@@ -1,16 +1,26 @@
 #include "wav_pcm.h"
-#include <QFile>
+#include "regular_file.h"
 #include <SDL.h>
 #include <cstring>
 
 namespace platform {
 
+QByteArray read_sound_file(const QString& path)
+{
+    constexpr qint64 kMaxBytes = 64 << 20;
+    QByteArray bytes;
+    return read_regular_file(path, kMaxBytes, &bytes) == BoundedRead::Read ? bytes : QByteArray();
+}
+
 std::shared_ptr<const Pcm> load_wav_pcm(const QString& path, int rate)
 {
+    const QByteArray file = read_sound_file(path);
     SDL_AudioSpec format{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(QFile::encodeName(path).constData(), &format, &data, &length))
+    if (file.isEmpty()
+        || !SDL_LoadWAV_RW(SDL_RWFromConstMem(file.constData(), static_cast<int>(file.size())), 1, &format, &data,
+                           &length))
         return nullptr;
     SDL_AudioCVT cvt{};
     std::shared_ptr<Pcm> pcm;

@@ -40,6 +40,24 @@ int main(int argc, char* argv[])
         return 2;
     }
     std::unique_ptr<platform::SoundSystem> sound;
+    if (qEnvironmentVariableIntValue("BENCH_STOPPED") == 1) {
+        kill(server, SIGSTOP);
+        const double open = ms_of([&] { sound = platform::make_sound_system(); });
+        std::printf("open on a stopped server: %.2f ms (device %s)\n", open, sound->has_device() ? "there" : "silent");
+        auto buffer = sound->make_buffer(argv[1]);
+        auto retry = [&](const char* when) {
+            const double took = ms_of([&] { sound->reconnect(); });
+            const double play = ms_of([&] { buffer->play(); });
+            std::printf("retry at a game start, %s: %.2f ms, then play %.2f ms (%s)\n", when, took, play,
+                        buffer->is_playing() ? "plays" : "silent");
+        };
+        for (int i = 0; i < 3; ++i)
+            retry("server stopped");
+        kill(server, SIGCONT);
+        run_for(300);
+        retry("server going on");
+        return 0;
+    }
     std::printf("open on the server: %.2f ms\n", ms_of([&] { sound = platform::make_sound_system(); }));
     auto buffer = sound->make_buffer(argv[1]);
     std::printf("play: %.2f ms\n", ms_of([&] { buffer->play(); }));

@@ -48,6 +48,14 @@ public:
         processes_.clear();
     }
     void stop() { kill(); }
+    // Stopped as a hung server is: the kernel still takes its connections, it answers none.
+    void stop_answering() { signal_pulse_service(SIGSTOP); }
+    void answer_again() { signal_pulse_service(SIGCONT); }
+    // PulseAudio itself, or PipeWire's PulseAudio service: the last one started.
+    pid_t pulse_service_pid() const
+    {
+        return processes_.empty() ? -1 : static_cast<pid_t>(processes_.back()->processId());
+    }
     // The streams on the server, held (corked) or not; -1 when pactl failed.
     int streams()
     {
@@ -57,9 +65,11 @@ public:
     // The streams the server plays (not held).
     int playing_streams()
     {
-        const auto out = pactl({QStringLiteral("list"), QStringLiteral("sink-inputs")});
+        const auto out = sink_inputs();
         return out ? static_cast<int>(out->count("Corked: no")) : -1;
     }
+    // What the server shows of its streams, their properties among it.
+    std::optional<QByteArray> sink_inputs() { return pactl({QStringLiteral("list"), QStringLiteral("sink-inputs")}); }
     // Records what the sink plays (its monitor), 16-bit stereo at 44.1 kHz, into `file`. At
     // 2 ms PipeWire runs its whole graph at a 2.9 ms cycle, which it does not always keep on a
     // busy machine (a cycle of zeros for every stream): there it records at 10.
@@ -81,6 +91,11 @@ public:
     }
 
 private:
+    void signal_pulse_service(int signal)
+    {
+        if (const pid_t pid = pulse_service_pid(); pid > 0)
+            ::kill(pid, signal);
+    }
     QProcess& launch(const QString& program, const QStringList& args, const QProcessEnvironment& env)
     {
         processes_.push_back(std::make_unique<QProcess>());

@@ -1,3 +1,4 @@
+#include "platform/program_identity.h"
 #include "platform/sound.h"
 #include "tests/platform/sound_server.h"
 #include <QCoreApplication>
@@ -9,13 +10,26 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <mutex>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace platform;
 
 namespace {
+
+// The event loop the sound's timers run on.
+struct TestApp {
+    int argc = 1;
+    char name[11] = "sound_test";
+    char* argv[1] = {name};
+    QCoreApplication app{argc, argv};
+};
 
 // Writes a PCM WAV of 16-bit stereo samples.
 QString write_wav(const QTemporaryDir& dir, const QString& name, int rate, const QByteArray& data)
@@ -107,6 +121,60 @@ void wait_ms(int ms)
     loop.exec();
 }
 
+// Records what the server's sink plays into `file` from the moment it is heard there: a new
+// server's null sink renders seconds ahead at first, and plays in milliseconds only from then.
+QString start_recording(SoundServer& server, QProcess& parec, const QString& file)
+{
+    EXPECT_TRUE(server.record(parec, file));
+    for (int i = 0; i < 200 && QFileInfo(file).size() == 0; ++i)
+        wait_ms(10);
+    return file;
+}
+
+// Ends a wait that would otherwise last for ever: when the test has not finished within 20 s,
+// `release` is called (again every 100 ms) from a thread of its own, and fired() says so.
+class Watchdog {
+public:
+    explicit Watchdog(std::function<void()> release)
+        : thread_([this, release = std::move(release)] {
+              for (int i = 0; i < 200 && !done_; ++i)
+                  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+              while (!done_) {
+                  fired_ = true;
+                  release();
+                  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+              }
+          })
+    {
+    }
+    ~Watchdog() { finish(); }
+    bool finish()
+    {
+        done_ = true;
+        if (thread_.joinable())
+            thread_.join();
+        return fired_;
+    }
+
+private:
+    std::atomic<bool> done_{false}, fired_{false};
+    std::thread thread_;
+};
+
+// SDL's driver chosen by the environment (the tests run with SDL's dummy one), put back after.
+class SdlDriverUnset {
+public:
+    SdlDriverUnset() : was_(qgetenv("SDL_AUDIODRIVER")) { qunsetenv("SDL_AUDIODRIVER"); }
+    ~SdlDriverUnset()
+    {
+        if (!was_.isEmpty())
+            qputenv("SDL_AUDIODRIVER", was_);
+    }
+
+private:
+    QByteArray was_;
+};
+
 } // namespace
 
 TEST(SdlSound, BuffersStopResumeAndRewindIndependently)
@@ -133,10 +201,7 @@ TEST(SdlSound, BuffersStopResumeAndRewindIndependently)
 
 TEST(SdlSound, ASoundAfterALongSilenceReachesTheMixerWhole)
 {
-    int argc = 1;
-    char name[] = "sound_test";
-    char* argv[] = {name};
-    QCoreApplication app(argc, argv);
+    const TestApp app;
     QTemporaryDir dir;
     // A sound with no zero inside, at the mixer's own rate so that it is mixed unchanged.
     const int frames = 44100 / 5;
@@ -218,6 +283,29 @@ TEST(SdlSound, GarbageFileIsSilent)
     sound->simple_player().play(f.fileName());
 }
 
+// A FIFO among the sound files (named as one of them) would hold the start in its open for
+// ever, waiting for a writer: sound files are read as every data file is, and it is silent.
+TEST(SoundFiles, AFifoAmongTheSoundsIsSilentNotAWait)
+{
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("q1.wav")));
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    Watchdog watchdog([&fifo] { // a writer that comes and goes lets a waiting open go on
+        const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0)
+            ::close(fd);
+    });
+    qputenv("PULSE_SERVER", "unix:" + QFile::encodeName(dir.filePath(QStringLiteral("no-server"))));
+    for (const bool sdl : {true, false}) {
+        auto sound = sdl ? make_sdl_sound_system() : make_pulse_sound_system();
+        auto buffer = sound->make_buffer(QString::fromLocal8Bit(fifo));
+        buffer->play();
+        EXPECT_FALSE(buffer->is_playing());
+        sound->simple_player().play(QString::fromLocal8Bit(fifo));
+    }
+    EXPECT_FALSE(watchdog.finish()) << "a sound file that is a FIFO was waited on";
+}
+
 TEST(SdlSound, LeavesTerminationSignalsToTheProgram)
 {
     auto sound = make_sdl_sound_system();
@@ -238,10 +326,7 @@ TEST_P(PulseSound, SoundsWrittenOverTheQueueAreHeardWholeAndOnce)
 {
     ASSERT_TRUE(SoundServer::available(GetParam()))
         << "no sound server to run here (scripts/setup.sh --tests installs PulseAudio, PipeWire and pactl)";
-    int argc = 1;
-    char name[] = "sound_test";
-    char* argv[] = {name};
-    QCoreApplication app(argc, argv);
+    const TestApp app;
     QTemporaryDir dir;
     SoundServer server(dir.path(), GetParam());
     ASSERT_TRUE(server.start());
@@ -257,11 +342,7 @@ TEST_P(PulseSound, SoundsWrittenOverTheQueueAreHeardWholeAndOnce)
         return write_wav(dir, file, 44100, data);
     };
     auto record = [&](QProcess& parec, const QString& file) {
-        const QString recording = dir.filePath(file);
-        EXPECT_TRUE(server.record(parec, recording));
-        for (int i = 0; i < 200 && QFileInfo(recording).size() == 0; ++i)
-            wait_ms(10);
-        return recording;
+        return start_recording(server, parec, dir.filePath(file));
     };
     auto heard = [](QProcess& parec, const QString& recording) {
         parec.terminate();
@@ -277,6 +358,10 @@ TEST_P(PulseSound, SoundsWrittenOverTheQueueAreHeardWholeAndOnce)
     options.close_after_ms = 200;
     auto sound = make_pulse_sound_system(options);
     ASSERT_TRUE(sound->has_device());
+    // The game makes its stream at its start, long before its first sound; a busy machine takes a
+    // while to set a new stream going, and a sound started before would be cut by its restart.
+    for (int i = 0; i < 100 && server.playing_streams() != 1; ++i)
+        wait_ms(20);
     auto a = sound->make_buffer(ramp_wav(QStringLiteral("a.wav"), 0));
     auto b = sound->make_buffer(ramp_wav(QStringLiteral("b.wav"), 1));
 
@@ -331,8 +416,151 @@ TEST_P(PulseSound, SoundsWrittenOverTheQueueAreHeardWholeAndOnce)
     EXPECT_EQ(difference(sounded_channel(heard(parec_after, after), 0), whole), "") << "a sound after a silence";
 }
 
+namespace {
+
+// What the game does with its sounds, faster than a player could: buffers made while the stream
+// plays (as a game loads them), played, stopped and restarted, one-shots among them, then a
+// silence that holds the stream, round after round. Built under ThreadSanitizer
+// (platform_sound_tsan_test), every touch of what the stream's thread works on is checked.
+void play_stop_and_restart(SoundSystem& sound, const QString& tone, int rounds)
+{
+    std::vector<std::unique_ptr<SoundBuffer>> buffers;
+    for (int round = 0; round < rounds; ++round) {
+        sound.simple_player().play(tone);
+        wait_ms(50);
+        for (int i = 0; i < 10; ++i) {
+            buffers.push_back(sound.make_buffer(tone));
+            QThread::msleep(3);
+        }
+        for (int i = 0; i < 20; ++i) {
+            buffers.push_back(sound.make_buffer(tone));
+            SoundBuffer& b = *buffers[(i * 7) % buffers.size()];
+            b.play();
+            wait_ms(3);
+            b.stop();
+            b.play();
+            b.rewind();
+            b.play();
+            EXPECT_TRUE(b.is_playing()) << "round " << round << ", sound " << i;
+            sound.simple_player().play(tone);
+            wait_ms(7);
+        }
+        wait_ms(400); // every sound ends, and the silence holds the stream
+        EXPECT_FALSE(buffers.back()->is_playing());
+        buffers.erase(buffers.begin(), buffers.begin() + static_cast<std::ptrdiff_t>(buffers.size() / 2));
+    }
+}
+
+// A tenth of a second that counts up in both channels.
+QString write_tone(const QTemporaryDir& dir)
+{
+    QByteArray data(44100 / 10 * 4, Qt::Uninitialized);
+    auto* pcm = reinterpret_cast<int16_t*>(data.data());
+    for (int i = 0; i < 44100 / 10 * 2; ++i)
+        pcm[i] = static_cast<int16_t>(1 + (i * 37) % 2000);
+    return write_wav(dir, QStringLiteral("tone.wav"), 44100, data);
+}
+
+platform::SoundOptions churn_options()
+{
+    platform::SoundOptions options;
+    options.close_after_ms = 100; // held and let go again within each round
+    return options;
+}
+
+} // namespace
+
+TEST_P(PulseSound, BuffersComeAndGoWhileTheStreamMixes)
+{
+    ASSERT_TRUE(SoundServer::available(GetParam()));
+    const TestApp app;
+    QTemporaryDir dir;
+    SoundServer server(dir.path(), GetParam());
+    ASSERT_TRUE(server.start());
+    qputenv("PULSE_SERVER", server.address().toUtf8());
+    QProcess parec; // the sink plays within milliseconds, as a sound card does
+    start_recording(server, parec, dir.filePath(QStringLiteral("heard.raw")));
+    const QString tone = write_tone(dir);
+    auto sound = make_pulse_sound_system(churn_options());
+    ASSERT_TRUE(sound->has_device());
+    play_stop_and_restart(*sound, tone, 2);
+    // The server went away and came back: found at the next game start.
+    server.kill();
+    parec.waitForFinished();
+    ASSERT_TRUE(server.start());
+    start_recording(server, parec, dir.filePath(QStringLiteral("heard-again.raw")));
+    sound->reconnect();
+    ASSERT_TRUE(sound->has_device()) << "the server is back, the device is not";
+    play_stop_and_restart(*sound, tone, 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Server, PulseSound,
                          ::testing::Values(SoundServer::Kind::PulseAudio, SoundServer::Kind::PipeWire),
                          [](const ::testing::TestParamInfo<SoundServer::Kind>& info) {
                              return info.param == SoundServer::Kind::PulseAudio ? "PulseAudio" : "PipeWire";
                          });
+
+// A sound server that takes the connection and never answers (a stopped one) leaves the game
+// silent, neither waiting for it for ever (SDL's PulseAudio driver would) nor at every game
+// start; once it answers, the next game start finds it, and the desktop knows the stream by
+// the program's own name and icon, as a game's.
+TEST(PulseServer, AServerThatDoesNotAnswerLeavesTheGameSilentUntilItDoes)
+{
+    ASSERT_TRUE(SoundServer::available()) << "no PulseAudio to run here (scripts/setup.sh --tests)";
+    const TestApp app;
+    QTemporaryDir dir;
+    SoundServer server(dir.path());
+    ASSERT_TRUE(server.start());
+    qputenv("PULSE_SERVER", server.address().toUtf8());
+    const SdlDriverUnset sdl_driver; // as a desktop's game starts: on the server, else SDL's choice
+    const QString product = QString::fromUtf8("ミポぽかん｡2000"), id = QStringLiteral("com.example.zorvik.MipoPokan");
+    platform::set_this_program({product, QStringLiteral("1.0"), QString(), id, QString()});
+    const QString tone = write_wav(dir, QStringLiteral("tone.wav"), 3000);
+
+    server.stop_answering();
+    const pid_t service = server.pulse_service_pid();
+    Watchdog watchdog([service] { ::kill(service, SIGCONT); });
+    auto sound = make_sound_system();
+    EXPECT_FALSE(sound->has_device());
+    auto buffer = sound->make_buffer(tone);
+    for (int game = 0; game < 3; ++game) {
+        sound->reconnect();
+        buffer->play();
+        EXPECT_FALSE(buffer->is_playing()) << "a sound plays on a server that does not answer";
+        sound->simple_player().play(tone);
+    }
+    EXPECT_FALSE(watchdog.finish()) << "the start or a game start waited for a server that does not answer";
+
+    server.answer_again();
+    wait_ms(500);
+    sound->reconnect();
+    EXPECT_TRUE(sound->has_device()) << "the server answers, the device is still lost";
+    buffer->play();
+    EXPECT_TRUE(buffer->is_playing());
+    QByteArray streams;
+    for (int i = 0; i < 60 && !streams.contains("media.role"); ++i) {
+        wait_ms(50);
+        streams = server.sink_inputs().value_or(QByteArray());
+    }
+    EXPECT_TRUE(streams.contains("application.name = \"" + product.toUtf8() + '"')) << streams.toStdString();
+    EXPECT_TRUE(streams.contains("application.icon_name = \"" + id.toUtf8() + '"'));
+    EXPECT_TRUE(streams.contains("media.role = \"game\""));
+}
+
+#ifdef SOUND_UNDER_TSAN
+// The same under ThreadSanitizer, on a server that tests/platform/sound_tsan.sh starts: this
+// process starts none. QProcess starts a child as vfork() does, on the memory of the thread
+// that starts it, and the sanitizer's record of the process is not to be trusted after it.
+TEST(PulseSoundUnderTsan, BuffersComeAndGoWhileTheStreamMixes)
+{
+    ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run by tests/platform/sound_tsan.sh";
+    const TestApp app;
+    QTemporaryDir dir;
+    const QString tone = write_tone(dir);
+    for (int start = 0; start < 2; ++start) { // the stream's thread ends and a new one begins
+        auto sound = make_pulse_sound_system(churn_options());
+        ASSERT_TRUE(sound->has_device());
+        play_stop_and_restart(*sound, tone, 2);
+    }
+}
+#endif
