@@ -1,7 +1,7 @@
 #include "browser_texts.h"
 #include "platform/clock.h"
-#include "platform/legacy/rounding.h"
-#include "platform/text_codec.h"
+#include "platform/text/legacy/rounding.h"
+#include "platform/text/text_codec.h"
 
 namespace browser_texts {
 

@@ -2,7 +2,7 @@
 #include "address_rules.h"
 #include "download_rules.h"
 #include "platform/clock.h"
-#include "platform/prompt.h"
+#include "platform/ui/prompt.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -3,10 +3,10 @@
 #include "settings_off.h"
 #include "wbf_window.h"
 #include "platform/clock.h"
-#include "platform/file_dialogs.h"
-#include "platform/program_folder.h"
-#include "platform/program_start.h"
-#include "platform/prompt.h"
+#include "platform/ui/file_dialogs.h"
+#include "platform/files/program_folder.h"
+#include "platform/app/program_start.h"
+#include "platform/ui/prompt.h"
 #include <QApplication>
 #include <cstdio>
 

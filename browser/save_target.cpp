@@ -1,8 +1,8 @@
 #include "save_target.h"
 #include "browser_texts.h"
 #include "download_rules.h"
-#include "platform/file_dialogs.h"
-#include "platform/prompt.h"
+#include "platform/ui/file_dialogs.h"
+#include "platform/ui/prompt.h"
 #include <QFileInfo>
 
 namespace {

@@ -8,11 +8,11 @@
 #include "root_check.h"
 #include "save_target.h"
 #include "wbf_page.h"
-#include "platform/atomic_file.h"
+#include "platform/files/atomic_file.h"
 #include "platform/clock.h"
-#include "platform/file_dialogs.h"
-#include "platform/pick_list.h"
-#include "platform/prompt.h"
+#include "platform/ui/file_dialogs.h"
+#include "platform/ui/pick_list.h"
+#include "platform/ui/prompt.h"
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>

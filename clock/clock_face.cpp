@@ -1,5 +1,5 @@
 #include "clock_face.h"
-#include "platform/legacy/rounding.h"
+#include "platform/text/legacy/rounding.h"
 #include <cmath>
 
 namespace {

@@ -1,5 +1,5 @@
 #include "tokei_window.h"
-#include "platform/program_start.h"
+#include "platform/app/program_start.h"
 #include <QApplication>
 
 int main(int argc, char* argv[])

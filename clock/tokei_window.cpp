@@ -1,7 +1,7 @@
 #include "tokei_window.h"
 #include "clock_face.h"
-#include "platform/accessible_role.h"
-#include "platform/window_shape.h"
+#include "platform/ui/accessible_role.h"
+#include "platform/ui/window_shape.h"
 #include "twips.h"
 #include <QCloseEvent>
 #include <QGuiApplication>

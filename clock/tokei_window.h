@@ -1,6 +1,6 @@
 #pragma once
 #include "clock_ticker.h"
-#include "platform/surface.h"
+#include "platform/ui/surface.h"
 #include "time_text.h"
 #include <QDateTime>
 #include <QLabel>

@@ -25,7 +25,7 @@ add_custom_target(suite_package_changelog ALL DEPENDS ${SUITE_PACKAGE_STAGE}/cha
 install(FILES ${SUITE_PACKAGE_STAGE}/changelog.gz DESTINATION share/doc/${SUITE_PACKAGE_NAME}
   COMPONENT debian EXCLUDE_FROM_ALL)
 # The programs under /usr keep the users' files in their homes, even when root plays
-# (platform/data_folder.h), so that removing the package leaves nothing behind.
+# (platform/files/data_folder.h), so that removing the package leaves nothing behind.
 install(FILES ${SUITE_PACKAGE_SOURCE}/keep-data-per-user DESTINATION ${SUITE_INSTALL_DIR}
   COMPONENT debian EXCLUDE_FROM_ALL)
 

@@ -1,6 +1,6 @@
 #include "color_settings.h"
-#include "platform/legacy/record_file.h"
-#include "platform/legacy/rounding.h"
+#include "platform/text/legacy/record_file.h"
+#include "platform/text/legacy/rounding.h"
 #include <cmath>
 
 namespace {

@@ -1,8 +1,8 @@
 #include "file_commands.h"
 #include "new_text_decision.h"
 #include "text_file_rules.h"
-#include "platform/atomic_file.h"
-#include "platform/regular_file.h"
+#include "platform/files/atomic_file.h"
+#include "platform/files/regular_file.h"
 #include <QFileInfo>
 
 using platform::Prompt;

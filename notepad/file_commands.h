@@ -1,7 +1,7 @@
 #pragma once
 #include "editor_view.h"
-#include "platform/file_dialogs.h"
-#include "platform/prompt.h"
+#include "platform/ui/file_dialogs.h"
+#include "platform/ui/prompt.h"
 #include <functional>
 
 // The notepad's file commands over the text area and the path box.

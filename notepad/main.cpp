@@ -1,10 +1,10 @@
 // メモルー 2k: the diary notepad of the suite.
 #include "mf.h"
-#include "platform/data_folder.h"
-#include "platform/file_dialogs.h"
-#include "platform/program_folder.h"
-#include "platform/program_start.h"
-#include "platform/prompt.h"
+#include "platform/files/data_folder.h"
+#include "platform/ui/file_dialogs.h"
+#include "platform/files/program_folder.h"
+#include "platform/app/program_start.h"
+#include "platform/ui/prompt.h"
 #include <QApplication>
 
 int main(int argc, char** argv)

@@ -1,8 +1,8 @@
 #include "mf.h"
 #include "font_size_rule.h"
 #include "setting.h"
-#include "platform/accessible_role.h"
-#include "platform/pick_list.h"
+#include "platform/ui/accessible_role.h"
+#include "platform/ui/pick_list.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>

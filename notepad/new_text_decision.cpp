@@ -1,5 +1,5 @@
 #include "new_text_decision.h"
-#include "platform/prompt.h"
+#include "platform/ui/prompt.h"
 
 NewTextDecision::Question NewTextDecision::question(bool text_empty, bool path_empty, const QString& existing_name)
 {

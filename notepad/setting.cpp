@@ -1,8 +1,8 @@
 #include "setting.h"
-#include "platform/accessible_role.h"
-#include "platform/atomic_file.h"
-#include "platform/pick_list.h"
-#include "platform/prompt.h"
+#include "platform/ui/accessible_role.h"
+#include "platform/files/atomic_file.h"
+#include "platform/ui/pick_list.h"
+#include "platform/ui/prompt.h"
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 #include "text_file_rules.h"
-#include "platform/text_codec.h"
+#include "platform/text/text_codec.h"
 #include <QDir>
 #include <QFileInfo>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "../clock.h"
+#include "clock.h"
 
 namespace platform {
 

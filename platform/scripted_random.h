@@ -1,5 +1,5 @@
 #pragma once
-#include "../random.h"
+#include "random.h"
 #include <cstddef>
 #include <vector>
 

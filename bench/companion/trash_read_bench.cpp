@@ -6,8 +6,8 @@
 //  - for comparison, the same reading done on the UI thread, as one blocking call;
 //  - emptying the whole trash, with the same two figures.
 // Usage: bench_trash_read [items=100000] [runs=5]
-#include "platform/linux_trash.h"
-#include "platform/trash_folder.h"
+#include "platform/trash/linux_trash.h"
+#include "platform/trash/trash_folder.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>

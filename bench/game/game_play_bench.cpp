@@ -8,7 +8,7 @@
 #include "bench/summary.h"
 #include "tests/game/fake_desktop.h"
 #include "tests/game/game_folder.h"
-#include "platform/fakes/scripted_prompt.h"
+#include "platform/ui/scripted_prompt.h"
 #include <QApplication>
 #include <QDirIterator>
 #include <QKeyEvent>

@@ -6,7 +6,7 @@
 // memory (VmHWM) of the process.
 #include "game/dialogs/history_file.h"
 #include "game/dialogs/history_window.h"
-#include "platform/prompt.h"
+#include "platform/ui/prompt.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,5 +1,5 @@
 // The sprite copy at the size the board uses: 50 x 50 from a holder onto the board.
-#include "platform/surface.h"
+#include "platform/ui/surface.h"
 #include <benchmark/benchmark.h>
 
 namespace {

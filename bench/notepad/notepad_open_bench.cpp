@@ -1,9 +1,9 @@
 // Opening a 32000-byte CP932 diary into the text area, as the Open dialog does.
 #include "mf.h"
 #include "text_file_rules.h"
-#include "platform/fakes/scripted_file_dialogs.h"
-#include "platform/fakes/scripted_prompt.h"
-#include "platform/text_codec.h"
+#include "platform/ui/scripted_file_dialogs.h"
+#include "platform/ui/scripted_prompt.h"
+#include "platform/text/text_codec.h"
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>

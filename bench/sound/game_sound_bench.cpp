@@ -11,8 +11,8 @@
 #include "bench/summary.h"
 #include "tests/game/fake_desktop.h"
 #include "tests/game/game_folder.h"
-#include "platform/fakes/scripted_prompt.h"
-#include "platform/wav_pcm.h"
+#include "platform/ui/scripted_prompt.h"
+#include "platform/sound/wav_pcm.h"
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QWidget>

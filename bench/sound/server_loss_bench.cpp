@@ -3,7 +3,7 @@
 // the game makes is timed: sounds on the lost device, the idle close, and the retry at
 // the next game start with no server to find. Run it from bench/sound/measure_server_loss.sh.
 // Usage: bench_sound_server_loss <long sound file> <short sound file>
-#include "platform/sound.h"
+#include "platform/sound/sound.h"
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -3,7 +3,7 @@
 #include "system_panel_texts.h"
 #include "trash_panel.h"
 #include "game/data/game_texts.h"
-#include "platform/system_info.h"
+#include "platform/desktop/system_info.h"
 #include <QDateTime>
 #include <QLabel>
 #include <QPushButton>

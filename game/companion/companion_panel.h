@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/surface_widget.h"
+#include "platform/ui/surface_widget.h"
 #include <QTimer>
 #include <array>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/system_info.h"
+#include "platform/desktop/system_info.h"
 #include <QDateTime>
 #include <QFont>
 #include <QRect>

@@ -1,7 +1,7 @@
 #include "trash_panel.h"
 #include "companion_texts.h"
-#include "platform/prompt.h"
-#include "platform/trash.h"
+#include "platform/ui/prompt.h"
+#include "platform/trash/trash.h"
 
 namespace companion {
 

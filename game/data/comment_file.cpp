@@ -1,6 +1,6 @@
 #include "comment_file.h"
-#include "platform/legacy/field_reader.h"
-#include "platform/text_codec.h"
+#include "platform/text/legacy/field_reader.h"
+#include "platform/text/text_codec.h"
 
 namespace comment_file {
 

@@ -1,5 +1,5 @@
 #include "config_file.h"
-#include "platform/legacy/record_file.h"
+#include "platform/text/legacy/record_file.h"
 #include <algorithm>
 
 namespace config_file {

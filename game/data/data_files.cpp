@@ -2,8 +2,8 @@
 #include "config_file.h"
 #include "game/data/comment_file.h"
 #include "game/data/score_file.h"
-#include "platform/atomic_file.h"
-#include "platform/regular_file.h"
+#include "platform/files/atomic_file.h"
+#include "platform/files/regular_file.h"
 #include <QFile>
 #include <filesystem>
 

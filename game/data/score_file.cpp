@@ -1,7 +1,7 @@
 #include "score_file.h"
-#include "platform/legacy/fixed_string.h"
-#include "platform/legacy/record_file.h"
-#include "platform/text_codec.h"
+#include "platform/text/legacy/fixed_string.h"
+#include "platform/text/legacy/record_file.h"
+#include "platform/text/text_codec.h"
 
 namespace score_file {
 namespace {

@@ -1,5 +1,5 @@
 #include "sprite_set.h"
-#include "platform/regular_file.h"
+#include "platform/files/regular_file.h"
 #include <QFile>
 #include <QImageReader>
 

@@ -1,9 +1,9 @@
 #include "about_window.h"
 #include "dialog_texts.h"
 #include "picture_button.h"
-#include "platform/legacy/rounding.h"
+#include "platform/text/legacy/rounding.h"
 #include "platform/random.h"
-#include "platform/surface_widget.h"
+#include "platform/ui/surface_widget.h"
 #include <QLabel>
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "game_dialogs.h"
-#include "platform/run_dialog.h"
-#include "platform/xdg_desktop_actions.h"
+#include "platform/desktop/run_dialog.h"
+#include "platform/desktop/xdg_desktop_actions.h"
 
 GameDialogs::GameDialogs()
     : services{&path_tool_, &mounted_drives_,

@@ -1,7 +1,7 @@
 #pragma once
 #include "sys_info_start.h"
-#include "platform/drive_list.h"
-#include "platform/system_info_tool.h"
+#include "platform/desktop/drive_list.h"
+#include "platform/desktop/system_info_tool.h"
 #include <QPointer>
 
 class AboutWindow;

@@ -1,5 +1,5 @@
 #include "help_pages.h"
-#include "platform/legacy/rounding.h"
+#include "platform/text/legacy/rounding.h"
 #include <QStringList>
 
 namespace {

@@ -3,10 +3,10 @@
 #include "face_drag.h"
 #include "picture_button.h"
 #include "game/data/sprite_set.h"
-#include "platform/accessible_role.h"
-#include "platform/prompt.h"
-#include "platform/surface_widget.h"
-#include "platform/window_shape.h"
+#include "platform/ui/accessible_role.h"
+#include "platform/ui/prompt.h"
+#include "platform/ui/surface_widget.h"
+#include "platform/ui/window_shape.h"
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 #include "help_pages.h"
-#include "platform/surface.h"
+#include "platform/ui/surface.h"
 #include <QWidget>
 #include <array>
 

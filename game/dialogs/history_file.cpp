@@ -1,6 +1,6 @@
 #include "history_file.h"
-#include "platform/regular_file.h"
-#include "platform/text_codec.h"
+#include "platform/files/regular_file.h"
+#include "platform/text/text_codec.h"
 
 namespace history_file {
 

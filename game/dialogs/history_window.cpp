@@ -1,8 +1,8 @@
 #include "history_window.h"
 #include "dialog_texts.h"
 #include "history_file.h"
-#include "platform/accessible_role.h"
-#include "platform/prompt.h"
+#include "platform/ui/accessible_role.h"
+#include "platform/ui/prompt.h"
 #include <QPlainTextEdit>
 #include <QShortcut>
 

@@ -1,5 +1,5 @@
 #include "icon_wander.h"
-#include "platform/legacy/rounding.h"
+#include "platform/text/legacy/rounding.h"
 #include <algorithm>
 
 IconWander::Direction IconWander::direction_for(double rnd)

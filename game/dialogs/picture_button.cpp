@@ -1,5 +1,5 @@
 #include "picture_button.h"
-#include "platform/accessible_role.h"
+#include "platform/ui/accessible_role.h"
 #include <QKeyEvent>
 #include <QPainter>
 

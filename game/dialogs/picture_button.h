@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/surface_widget.h"
+#include "platform/ui/surface_widget.h"
 
 // A picture box that is pressed like a button: it takes the focus by Tab or a
 // click, Space or Enter press it, and a screen reader hears a button named `name`

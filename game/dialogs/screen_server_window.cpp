@@ -1,7 +1,7 @@
 #include "screen_server_window.h"
 #include "dialog_texts.h"
 #include "screen_saver_steps.h"
-#include "platform/accessible_role.h"
+#include "platform/ui/accessible_role.h"
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/surface.h"
+#include "platform/ui/surface.h"
 #include <QTimer>
 #include <QWidget>
 

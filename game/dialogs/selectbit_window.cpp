@@ -1,8 +1,8 @@
 #include "selectbit_window.h"
 #include "dialog_texts.h"
-#include "platform/accessible_role.h"
-#include "platform/drive_list.h"
-#include "platform/prompt.h"
+#include "platform/ui/accessible_role.h"
+#include "platform/desktop/drive_list.h"
+#include "platform/ui/prompt.h"
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "settings_rules.h"
 #include "game/data/data_files.h"
 #include "game/scores/score_keeper.h"
-#include "platform/prompt.h"
+#include "platform/ui/prompt.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>

@@ -1,5 +1,5 @@
 #include "settings_rules.h"
-#include "platform/legacy/rounding.h"
+#include "platform/text/legacy/rounding.h"
 #include <QRegularExpression>
 
 namespace settings_rules {

@@ -3,9 +3,9 @@
 #include "face_drag.h"
 #include "gradient_face.h"
 #include "game/data/data_files.h"
-#include "platform/accessible_role.h"
-#include "platform/cursor_file.h"
-#include "platform/prompt.h"
+#include "platform/ui/accessible_role.h"
+#include "platform/ui/cursor_file.h"
+#include "platform/ui/prompt.h"
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>

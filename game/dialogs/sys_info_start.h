@@ -1,6 +1,6 @@
 #pragma once
-#include "platform/prompt.h"
-#include "platform/system_info_tool.h"
+#include "platform/ui/prompt.h"
+#include "platform/desktop/system_info_tool.h"
 #include <functional>
 
 // The "ｼｽﾃﾑ情報" button of the about windows: the desktop's system information tool

@@ -1,5 +1,5 @@
 #include "weapon_cursors.h"
-#include "platform/cursor_file.h"
+#include "platform/ui/cursor_file.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "game_engine.h"
 #include "play_texts.h"
-#include "platform/legacy/rounding.h"
+#include "platform/text/legacy/rounding.h"
 #include <algorithm>
 
 using legacy::round_half_even;

@@ -1,5 +1,5 @@
 #include "mouse_cls.h"
-#include "platform/legacy/number_format.h"
+#include "platform/text/legacy/number_format.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "score_rules.h"
-#include "platform/text_codec.h"
+#include "platform/text/text_codec.h"
 
 namespace score_rules {
 

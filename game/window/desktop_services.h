@@ -1,9 +1,9 @@
 #pragma once
-#include "platform/desktop_actions.h"
-#include "platform/process_starter.h"
-#include "platform/session_control.h"
-#include "platform/system_info.h"
-#include "platform/trash.h"
+#include "platform/desktop/desktop_actions.h"
+#include "platform/desktop/process_starter.h"
+#include "platform/desktop/session_control.h"
+#include "platform/desktop/system_info.h"
+#include "platform/trash/trash.h"
 
 // What the desktop companion takes from the system: real services in the program,
 // fakes in tests.

@@ -1,8 +1,8 @@
 #pragma once
 #include "platform/clock.h"
-#include "platform/prompt.h"
+#include "platform/ui/prompt.h"
 #include "platform/random.h"
-#include "platform/sound.h"
+#include "platform/sound/sound.h"
 
 struct DesktopServices;
 

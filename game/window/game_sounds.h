@@ -1,6 +1,6 @@
 #pragma once
 #include "game/play/game_cues.h"
-#include "platform/sound.h"
+#include "platform/sound/sound.h"
 #include <QString>
 #include <array>
 #include <memory>

@@ -2,9 +2,9 @@
 #include "board_accessible.h"
 #include "game/data/game_texts.h"
 #include "game/data/sprite_set.h"
-#include "platform/legacy/rounding.h"
-#include "platform/startup_trace.h"
-#include "platform/window_shape.h"
+#include "platform/text/legacy/rounding.h"
+#include "platform/app/startup_trace.h"
+#include "platform/ui/window_shape.h"
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/clock.h"
-#include "platform/surface.h"
+#include "platform/ui/surface.h"
 #include <QTimer>
 #include <QWidget>
 

@@ -3,7 +3,7 @@
 #include "window_labels.h"
 #include "game/data/game_texts.h"
 #include "game/play/mouse_cls.h"
-#include "platform/legacy/rounding.h"
+#include "platform/text/legacy/rounding.h"
 #include <algorithm>
 
 namespace {

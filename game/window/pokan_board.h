@@ -3,7 +3,7 @@
 #include "time_gauge.h"
 #include "game/data/sprite_set.h"
 #include "game/play/board_view.h"
-#include "platform/surface_widget.h"
+#include "platform/ui/surface_widget.h"
 #include <QLabel>
 #include <QPoint>
 #include <QPointer>

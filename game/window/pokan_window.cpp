@@ -6,8 +6,8 @@
 #include "game/companion/companion_panel.h"
 #include "game/companion/trash_panel.h"
 #include "game/play/mouse_cls.h"
-#include "platform/legacy/rounding.h"
-#include "platform/window_shape.h"
+#include "platform/text/legacy/rounding.h"
+#include "platform/ui/window_shape.h"
 #include <QCloseEvent>
 #include <QCursor>
 #include <QLayout>

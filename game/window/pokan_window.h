@@ -19,8 +19,8 @@
 #include "game/play/game_engine.h"
 #include "game/play/game_shell.h"
 #include "game/scores/score_keeper.h"
-#include "platform/desktop_overlay.h"
-#include "platform/surface_widget.h"
+#include "platform/desktop/desktop_overlay.h"
+#include "platform/ui/surface_widget.h"
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>

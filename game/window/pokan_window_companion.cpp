@@ -7,7 +7,7 @@
 #include "game/companion/icon_menu.h"
 #include "game/companion/system_panel_texts.h"
 #include "game/play/mouse_cls.h"
-#include "platform/recent_documents.h"
+#include "platform/desktop/recent_documents.h"
 
 using companion::IconMenu;
 

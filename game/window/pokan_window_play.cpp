@@ -7,7 +7,7 @@
 #include "game/play/mouse_cls.h"
 #include "game/scores/score_rules.h"
 #include "game/scores/score_texts.h"
-#include "platform/window_shape.h"
+#include "platform/ui/window_shape.h"
 #include <QApplication>
 #include <QCursor>
 #include <QMenu>

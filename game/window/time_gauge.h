@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/surface_widget.h"
+#include "platform/ui/surface_widget.h"
 
 // The time gauge: a game's used time filled in from the left. For screen readers
 // it is a progress bar of the seconds left, told when the whole second changes.

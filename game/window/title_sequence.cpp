@@ -1,5 +1,5 @@
 #include "title_sequence.h"
-#include "platform/legacy/rounding.h"
+#include "platform/text/legacy/rounding.h"
 
 using legacy::round_half_even;
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "blank_screen.h"
-#include "platform/prompt.h"
-#include "platform/single_instance.h"
+#include "platform/ui/prompt.h"
+#include "platform/app/single_instance.h"
 #include <QRect>
 #include <memory>
 #include <optional>

@@ -1,5 +1,5 @@
 #include "blank_screen.h"
-#include "platform/accessible_role.h"
+#include "platform/ui/accessible_role.h"
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>

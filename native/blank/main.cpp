@@ -1,7 +1,7 @@
 #include "blank_program.h"
-#include "platform/program_start.h"
-#include "platform/prompt.h"
-#include "platform/single_instance.h"
+#include "platform/app/program_start.h"
+#include "platform/ui/prompt.h"
+#include "platform/app/single_instance.h"
 #include <QApplication>
 #include <QCursor>
 #include <QScreen>

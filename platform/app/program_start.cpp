@@ -1,7 +1,7 @@
 #include "program_start.h"
 #include "display_platform.h"
-#include "japanese_ui.h"
-#include "program_folder.h"
+#include "platform/ui/japanese_ui.h"
+#include "platform/files/program_folder.h"
 #include <QApplication>
 #include <QIcon>
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "display_check.h"
-#include "program_identity.h"
+#include "platform/program_identity.h"
 #include <optional>
 
 class QApplication;

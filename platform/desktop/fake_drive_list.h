@@ -1,5 +1,5 @@
 #pragma once
-#include "../drive_list.h"
+#include "drive_list.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "../system_info.h"
+#include "system_info.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "../system_info_tool.h"
+#include "system_info_tool.h"
 
 namespace platform {
 

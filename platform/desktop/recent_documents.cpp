@@ -1,5 +1,5 @@
 #include "recent_documents.h"
-#include "xdg_folders.h"
+#include "platform/files/xdg_folders.h"
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>

@@ -1,5 +1,5 @@
 #pragma once
-#include "../desktop_actions.h"
+#include "desktop_actions.h"
 #include <QStringList>
 
 namespace platform {

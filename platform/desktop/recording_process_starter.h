@@ -1,5 +1,5 @@
 #pragma once
-#include "../process_starter.h"
+#include "process_starter.h"
 #include <QSet>
 #include <QStringList>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "../session_control.h"
+#include "session_control.h"
 #include <QList>
 
 namespace platform {

@@ -1,5 +1,5 @@
 #pragma once
-#include "../sound.h"
+#include "sound.h"
 #include <QFileInfo>
 #include <QStringList>
 #include <memory>

@@ -1,5 +1,5 @@
 #include "wav_pcm.h"
-#include "regular_file.h"
+#include "platform/files/regular_file.h"
 #include <SDL.h>
 #include <cstring>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "../trash.h"
+#include "trash.h"
 
 namespace platform {
 

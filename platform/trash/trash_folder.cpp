@@ -1,5 +1,5 @@
 #include "trash_folder.h"
-#include "regular_file.h"
+#include "platform/files/regular_file.h"
 #include <QByteArray>
 #include <QFile>
 #include <QHash>

@@ -1,5 +1,5 @@
 #include "trash_places.h"
-#include "xdg_folders.h"
+#include "platform/files/xdg_folders.h"
 #include <QDir>
 #include <QFile>
 #include <QSet>

@@ -1,5 +1,5 @@
 #include "cursor_file.h"
-#include "atomic_file.h"
+#include "platform/files/atomic_file.h"
 #include <QBuffer>
 #include <QImageReader>
 #include <QPixmap>

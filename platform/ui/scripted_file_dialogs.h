@@ -1,5 +1,5 @@
 #pragma once
-#include "../file_dialogs.h"
+#include "file_dialogs.h"
 #include "scripted_answers.h"
 #include <QList>
 #include <deque>

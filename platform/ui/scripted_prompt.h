@@ -1,5 +1,5 @@
 #pragma once
-#include "../prompt.h"
+#include "prompt.h"
 #include "scripted_answers.h"
 #include <QList>
 #include <deque>

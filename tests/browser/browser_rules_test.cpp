@@ -5,8 +5,8 @@
 #include "download_rules.h"
 #include "root_check.h"
 #include "save_target.h"
-#include "platform/fakes/scripted_file_dialogs.h"
-#include "platform/fakes/scripted_prompt.h"
+#include "platform/ui/scripted_file_dialogs.h"
+#include "platform/ui/scripted_prompt.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

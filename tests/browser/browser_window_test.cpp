@@ -4,11 +4,11 @@
 #include "page_dialogs.h"
 #include "settings_off.h"
 #include "wbf_window.h"
-#include "platform/fakes/fake_clock.h"
-#include "platform/fakes/scripted_file_dialogs.h"
-#include "platform/fakes/scripted_prompt.h"
-#include "platform/file_dialogs.h"
-#include "platform/text_codec.h"
+#include "platform/fake_clock.h"
+#include "platform/ui/scripted_file_dialogs.h"
+#include "platform/ui/scripted_prompt.h"
+#include "platform/ui/file_dialogs.h"
+#include "platform/text/text_codec.h"
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>

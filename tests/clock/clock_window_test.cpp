@@ -1,8 +1,8 @@
 #include "clock/clock_face.h"
 #include "clock/tokei_window.h"
 #include "clock/twips.h"
-#include "platform/window_shape.h"
-#include "../platform/accessible_walk.h"
+#include "platform/ui/window_shape.h"
+#include "tests/platform/ui/accessible_walk.h"
 #include <QMouseEvent>
 #include <QScreen>
 #include <QtTest>

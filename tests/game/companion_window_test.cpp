@@ -2,9 +2,9 @@
 // System and Info menus, on fake services.
 #include "access_log.h"
 #include "game_window_harness.h"
-#include "tests/platform/accessible_walk.h"
+#include "tests/platform/ui/accessible_walk.h"
 #include "game/companion/companion_panel.h"
-#include "platform/recent_documents.h"
+#include "platform/desktop/recent_documents.h"
 #include <QLabel>
 #include <QMenu>
 #include <QActionGroup>

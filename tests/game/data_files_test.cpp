@@ -2,8 +2,8 @@
 #include "game/data/data_files.h"
 #include "game/data/comment_file.h"
 #include "game/data/score_file.h"
-#include "platform/atomic_file.h"
-#include "platform/text_codec.h"
+#include "platform/files/atomic_file.h"
+#include "platform/text/text_codec.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,9 +2,9 @@
 #include "access_log.h"
 #include "game_window_harness.h"
 #include "game/dialogs/help_window.h"
-#include "platform/japanese_ui.h"
-#include "platform/window_shape.h"
-#include "tests/platform/scaled_screen.h"
+#include "platform/ui/japanese_ui.h"
+#include "platform/ui/window_shape.h"
+#include "tests/platform/ui/scaled_screen.h"
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>

@@ -2,12 +2,12 @@
 // A game in a program folder of its own, on a fake clock, with scripted answers.
 #include "game_folder.h"
 #include "game/window/game_app.h"
-#include "platform/atomic_file.h"
+#include "platform/files/atomic_file.h"
 #include "fake_desktop.h"
-#include "platform/fakes/fake_clock.h"
-#include "platform/fakes/recording_sound.h"
-#include "platform/fakes/scripted_prompt.h"
-#include "platform/fakes/scripted_random.h"
+#include "platform/fake_clock.h"
+#include "platform/sound/recording_sound.h"
+#include "platform/ui/scripted_prompt.h"
+#include "platform/scripted_random.h"
 #include <QDirIterator>
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,6 +1,6 @@
 #include "game/window/title_sequence.h"
 #include "game/play/mouse_cls.h"
-#include "platform/fakes/scripted_random.h"
+#include "platform/scripted_random.h"
 #include <gtest/gtest.h>
 
 TEST(MouseCls, PointsInsideHoles)

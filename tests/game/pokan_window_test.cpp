@@ -3,11 +3,11 @@
 #include "game/data/game_texts.h"
 #include "game/window/logo_window.h"
 #include "game/dialogs/zorvik_window.h"
-#include "platform/atomic_file.h"
-#include "platform/fakes/fake_clock.h"
-#include "platform/fakes/recording_sound.h"
-#include "platform/fakes/scripted_prompt.h"
-#include "platform/fakes/scripted_random.h"
+#include "platform/files/atomic_file.h"
+#include "platform/fake_clock.h"
+#include "platform/sound/recording_sound.h"
+#include "platform/ui/scripted_prompt.h"
+#include "platform/scripted_random.h"
 #include <QDirIterator>
 #include <QMenuBar>
 #include <QSignalSpy>

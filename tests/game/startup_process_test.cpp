@@ -4,7 +4,7 @@
 // server again at its next start.
 #include "game_folder.h"
 #include "x_session.h"
-#include "tests/platform/sound_server.h"
+#include "tests/platform/sound/sound_server.h"
 #include "game/window/game_build.h"
 #include "game/data/game_texts.h"
 #include <QTemporaryDir>

@@ -4,10 +4,10 @@
 #include "game_folder.h"
 #include "game/window/game_app.h"
 #include "game/data/game_texts.h"
-#include "platform/fakes/fake_clock.h"
-#include "platform/fakes/recording_sound.h"
-#include "platform/fakes/scripted_prompt.h"
-#include "platform/fakes/scripted_random.h"
+#include "platform/fake_clock.h"
+#include "platform/sound/recording_sound.h"
+#include "platform/ui/scripted_prompt.h"
+#include "platform/scripted_random.h"
 #include <QTemporaryDir>
 #include <QtTest>
 #include <functional>

@@ -1,7 +1,7 @@
 // The title plate as it shows on screen while its text shakes: the same pixels as
 // the text laid over the picture, and nothing repainted beyond the text's reach.
 #include "game/window/title_plate.h"
-#include "tests/platform/scaled_screen.h"
+#include "tests/platform/ui/scaled_screen.h"
 #include <QPainter>
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 #include "game/data/data_files.h"
 #include "game/data/score_file.h"
 #include "as_nobody_gtest.h"
-#include "platform/atomic_file.h"
+#include "platform/files/atomic_file.h"
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "blank_program.h"
-#include "platform/fakes/scripted_prompt.h"
-#include "platform/single_instance.h"
-#include "../platform/accessible_walk.h"
+#include "platform/ui/scripted_prompt.h"
+#include "platform/app/single_instance.h"
+#include "tests/platform/ui/accessible_walk.h"
 #include <QDeadlineTimer>
 #include <QLockFile>
 #include <QProcess>

@@ -1,7 +1,7 @@
 #include "file_commands.h"
-#include "platform/fakes/scripted_file_dialogs.h"
-#include "platform/fakes/scripted_prompt.h"
-#include "platform/text_codec.h"
+#include "platform/ui/scripted_file_dialogs.h"
+#include "platform/ui/scripted_prompt.h"
+#include "platform/text/text_codec.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

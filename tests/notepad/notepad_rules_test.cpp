@@ -3,7 +3,7 @@
 #include "new_text_decision.h"
 #include "text_file_rules.h"
 #include "text_samples.h"
-#include "platform/prompt.h"
+#include "platform/ui/prompt.h"
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>

@@ -2,9 +2,9 @@
 #include "setting.h"
 #include "as_nobody.h"
 #include "text_samples.h"
-#include "../platform/accessible_walk.h"
-#include "platform/fakes/scripted_file_dialogs.h"
-#include "platform/fakes/scripted_prompt.h"
+#include "tests/platform/ui/accessible_walk.h"
+#include "platform/ui/scripted_file_dialogs.h"
+#include "platform/ui/scripted_prompt.h"
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #include "text_samples.h"
 #include "text_file_rules.h"
-#include "platform/text_codec.h"
+#include "platform/text/text_codec.h"
 #include <QString>
 #include <random>
 

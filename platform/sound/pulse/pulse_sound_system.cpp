@@ -1,8 +1,8 @@
-#include "channel_buffer.h"
+#include "platform/sound/channel_buffer.h"
 #include "pulse_device.h"
-#include "sound.h"
-#include "program_identity.h"
-#include "wav_pcm.h"
+#include "platform/sound/sound.h"
+#include "platform/program_identity.h"
+#include "platform/sound/wav_pcm.h"
 #include <QCoreApplication>
 #include <map>
 

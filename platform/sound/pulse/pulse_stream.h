@@ -1,5 +1,5 @@
 #pragma once
-#include "timeline_mixer.h"
+#include "platform/sound/timeline_mixer.h"
 #include <QByteArray>
 #include <algorithm>
 #include <chrono>

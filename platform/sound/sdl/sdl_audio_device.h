@@ -1,5 +1,5 @@
 #pragma once
-#include "sound.h"
+#include "platform/sound/sound.h"
 #include <QTimer>
 #include <SDL_audio.h>
 

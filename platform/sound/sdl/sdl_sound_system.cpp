@@ -1,7 +1,7 @@
-#include "sound.h"
-#include "channel_buffer.h"
+#include "platform/sound/sound.h"
+#include "platform/sound/channel_buffer.h"
 #include "sdl_audio_device.h"
-#include "wav_pcm.h"
+#include "platform/sound/wav_pcm.h"
 #include <QFile>
 #include <SDL_mixer.h>
 #include <map>

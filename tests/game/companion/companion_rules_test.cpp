@@ -2,8 +2,8 @@
 #include "game/companion/mascot_talk.h"
 #include "game/companion/system_panel_texts.h"
 #include "game/companion/trash_panel.h"
-#include "platform/fakes/fake_trash.h"
-#include "platform/fakes/scripted_prompt.h"
+#include "platform/trash/fake_trash.h"
+#include "platform/ui/scripted_prompt.h"
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <gmock/gmock.h>

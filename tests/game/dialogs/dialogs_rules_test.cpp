@@ -10,11 +10,11 @@
 #include "game/dialogs/skin_loader.h"
 #include "game/dialogs/sys_info_start.h"
 #include "game/data/score_file.h"
-#include "platform/drive_list.h"
-#include "platform/fakes/fake_system_info_tool.h"
-#include "platform/fakes/scripted_prompt.h"
-#include "platform/fakes/scripted_random.h"
-#include "platform/text_codec.h"
+#include "platform/desktop/drive_list.h"
+#include "platform/desktop/fake_system_info_tool.h"
+#include "platform/ui/scripted_prompt.h"
+#include "platform/scripted_random.h"
+#include "platform/text/text_codec.h"
 #include <QDir>
 #include <QFile>
 #include <QImage>

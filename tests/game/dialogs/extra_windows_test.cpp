@@ -1,7 +1,7 @@
 // The skin chooser, the help pages, the about and maker boxes, the update history
 // and the screen saver, opened from their menu entries and used as a player does.
 #include "dialog_test_helpers.h"
-#include "../../platform/accessible_walk.h"
+#include "tests/platform/ui/accessible_walk.h"
 #include "game/dialogs/about_window.h"
 #include "game/dialogs/dialog_texts.h"
 #include "game/dialogs/help_window.h"
@@ -12,10 +12,10 @@
 #include "game/dialogs/setting_dialog.h"
 #include "game/dialogs/soubi_dialog.h"
 #include "game/dialogs/zorvik_window.h"
-#include "platform/fakes/fake_drive_list.h"
-#include "platform/fakes/fake_system_info_tool.h"
-#include "platform/surface_widget.h"
-#include "platform/text_codec.h"
+#include "platform/desktop/fake_drive_list.h"
+#include "platform/desktop/fake_system_info_tool.h"
+#include "platform/ui/surface_widget.h"
+#include "platform/text/text_codec.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -5,7 +5,7 @@
 #include "game/dialogs/setting_dialog.h"
 #include "game/dialogs/soubi_dialog.h"
 #include "game/data/score_file.h"
-#include "platform/cursor_file.h"
+#include "platform/ui/cursor_file.h"
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>

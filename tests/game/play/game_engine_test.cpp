@@ -1,8 +1,8 @@
 #include "game/play/game_engine.h"
 #include "game/play/interval_clock.h"
 #include "game/play/keypad_map.h"
-#include "platform/fakes/fake_clock.h"
-#include "platform/fakes/scripted_random.h"
+#include "platform/fake_clock.h"
+#include "platform/scripted_random.h"
 #include "recording_front_end.h"
 #include <gtest/gtest.h>
 #include <Qt>

@@ -2,7 +2,7 @@
 #include "game/scores/score_keeper.h"
 #include "game/scores/score_rules.h"
 #include "game/scores/score_texts.h"
-#include "platform/atomic_file.h"
+#include "platform/files/atomic_file.h"
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>

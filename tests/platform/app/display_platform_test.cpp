@@ -1,4 +1,4 @@
-#include "platform/display_platform.h"
+#include "platform/app/display_platform.h"
 #include <gtest/gtest.h>
 
 using namespace platform;

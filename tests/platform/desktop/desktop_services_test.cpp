@@ -1,7 +1,7 @@
-#include "platform/recent_documents.h"
-#include "platform/run_command.h"
-#include "platform/system_info.h"
-#include "platform/system_info_tool.h"
+#include "platform/desktop/recent_documents.h"
+#include "platform/desktop/run_command.h"
+#include "platform/desktop/system_info.h"
+#include "platform/desktop/system_info_tool.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

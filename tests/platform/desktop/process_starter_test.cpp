@@ -1,4 +1,4 @@
-#include "platform/detached_process_starter.h"
+#include "platform/desktop/detached_process_starter.h"
 #include <QDir>
 #include <QFile>
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "platform/fakes/fake_system_info_tool.h"
-#include "platform/run_dialog.h"
-#include "platform/xdg_desktop_actions.h"
+#include "platform/desktop/fake_system_info_tool.h"
+#include "platform/desktop/run_dialog.h"
+#include "platform/desktop/xdg_desktop_actions.h"
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 // $STARTER_HELPER_MS milliseconds, then writes "done".
 // "host <folder> <file>": a stand-in for the game: starts <file> through the starter, prints
 // its pid and quits at once.
-#include "platform/detached_process_starter.h"
+#include "platform/desktop/detached_process_starter.h"
 #include <QCoreApplication>
 #include <QFile>
 #include <cstdio>

@@ -1,5 +1,5 @@
 // Where the programs keep what they write: their own folder, or the user's when theirs is closed.
-#include "platform/data_folder.h"
+#include "platform/files/data_folder.h"
 #include "as_nobody.h"
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "as_nobody_gtest.h"
-#include "platform/atomic_file.h"
+#include "platform/files/atomic_file.h"
 #include "platform/clock.h"
-#include "platform/regular_file.h"
-#include "platform/text_codec.h"
+#include "platform/files/regular_file.h"
+#include "platform/text/text_codec.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "platform/program_identity.h"
-#include "platform/sound.h"
-#include "tests/platform/sound_server.h"
+#include "platform/sound/sound.h"
+#include "tests/platform/sound/sound_server.h"
 #include <QCoreApplication>
 #include <QDataStream>
 #include <QEventLoop>
@@ -548,12 +548,12 @@ TEST(PulseServer, AServerThatDoesNotAnswerLeavesTheGameSilentUntilItDoes)
 }
 
 #ifdef SOUND_UNDER_TSAN
-// The same under ThreadSanitizer, on a server that tests/platform/sound_tsan.sh starts: this
+// The same under ThreadSanitizer, on a server that tests/platform/sound/sound_tsan.sh starts: this
 // process starts none. QProcess starts a child as vfork() does, on the memory of the thread
 // that starts it, and the sanitizer's record of the process is not to be trusted after it.
 TEST(PulseSoundUnderTsan, BuffersComeAndGoWhileTheStreamMixes)
 {
-    ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run by tests/platform/sound_tsan.sh";
+    ASSERT_FALSE(qEnvironmentVariableIsEmpty("PULSE_SERVER")) << "run by tests/platform/sound/sound_tsan.sh";
     const TestApp app;
     QTemporaryDir dir;
     const QString tone = write_tone(dir);

@@ -2,9 +2,9 @@
 # Runs the sound test's case for ThreadSanitizer (platform_sound_tsan_test) on a private PulseAudio
 # started here, with a recorder on its sink so that the sink plays within milliseconds: the test
 # process itself must start no process (see the case in sound_test.cpp).
-# Usage: tests/platform/sound_tsan.sh <platform_sound_tsan_test>
+# Usage: tests/platform/sound/sound_tsan.sh <platform_sound_tsan_test>
 set -euo pipefail
-root="$(cd "$(dirname "$0")/../.." && pwd)"
+root="$(cd "$(dirname "$0")/../../.." && pwd)"
 . "$root/bench/sound/pulse_server.sh"
 tmp=$(mktemp -d)
 recorder=""

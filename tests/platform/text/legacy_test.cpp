@@ -1,8 +1,8 @@
-#include "platform/legacy/field_reader.h"
-#include "platform/legacy/fixed_string.h"
-#include "platform/legacy/number_format.h"
-#include "platform/legacy/record_file.h"
-#include "platform/legacy/rounding.h"
+#include "platform/text/legacy/field_reader.h"
+#include "platform/text/legacy/fixed_string.h"
+#include "platform/text/legacy/number_format.h"
+#include "platform/text/legacy/record_file.h"
+#include "platform/text/legacy/rounding.h"
 #include <gtest/gtest.h>
 
 using namespace legacy;

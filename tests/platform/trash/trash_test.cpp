@@ -1,6 +1,6 @@
-#include "platform/linux_trash.h"
-#include "platform/trash_folder.h"
-#include "platform/trash_places.h"
+#include "platform/trash/linux_trash.h"
+#include "platform/trash/trash_folder.h"
+#include "platform/trash/trash_places.h"
 #include "as_nobody.h"
 #include <QDir>
 #include <QFile>

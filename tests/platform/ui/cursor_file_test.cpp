@@ -1,5 +1,5 @@
-#include "platform/atomic_file.h"
-#include "platform/cursor_file.h"
+#include "platform/files/atomic_file.h"
+#include "platform/ui/cursor_file.h"
 #include <QBuffer>
 #include <QImageWriter>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // The name box and the text on the desktop, as the real widgets do them.
-#include "platform/desktop_overlay.h"
-#include "platform/prompt.h"
-#include "platform/accessible_role.h"
-#include "platform/surface_widget.h"
+#include "platform/desktop/desktop_overlay.h"
+#include "platform/ui/prompt.h"
+#include "platform/ui/accessible_role.h"
+#include "platform/ui/surface_widget.h"
 #include "accessible_walk.h"
 #include <QComboBox>
 #include <QInputDialog>

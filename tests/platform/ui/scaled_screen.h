@@ -1,6 +1,6 @@
 #pragma once
 // What a window of pictures shows on a scaled screen, device pixel by device pixel.
-#include "platform/surface_widget.h"
+#include "platform/ui/surface_widget.h"
 #include <QBackingStore>
 #include <QImage>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "platform/surface.h"
+#include "platform/ui/surface.h"
 #include <gtest/gtest.h>
 
 using namespace platform;

@@ -1,5 +1,5 @@
 // A picture box on a scaled screen: its pixels grow as blocks, never blended with their neighbours.
-#include "platform/surface_widget.h"
+#include "platform/ui/surface_widget.h"
 #include "scaled_screen.h"
 #include <QImage>
 #include <QPainter>
