@@ -22,4 +22,4 @@ if setarch "$(uname -m)" -R true 2>/dev/null; then
   run=(setarch "$(uname -m)" -R)
 fi
 # A race, or anything else the sanitizer reports, ends the test with exit code 66.
-TSAN_OPTIONS="exitcode=66 second_deadlock_stack=1 suppressions=$root/tests/platform/sound_tsan.supp" "${run[@]}" "$1" --gtest_filter='PulseSoundUnderTsan.*'
+TSAN_OPTIONS="exitcode=66 second_deadlock_stack=1 suppressions=$root/tests/platform/sound/sound_tsan.supp" "${run[@]}" "$1" --gtest_filter='PulseSoundUnderTsan.*'
