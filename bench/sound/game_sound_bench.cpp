@@ -195,6 +195,7 @@ public:
     // what follows sounds against silence.
     void start_game(bool quiet)
     {
+        wait_for_quiet();
         point_at_window();
         events.push_back({Kind::F1, now_ns()});
         key(XK_F1);
@@ -202,6 +203,20 @@ public:
             run_for(10);
         if (quiet)
             w_.sounds().music_buffer().rewind();
+    }
+    // The music is measured from a silent board: a series' last hit may still sound when its
+    // game ends, and the music starting under it would not be told apart from it.
+    void wait_for_quiet()
+    {
+        GameSounds& s = w_.sounds();
+        const auto quiet = [&] {
+            for (int hole = 0; hole < GameEngine::kHoles; ++hole)
+                if (s.hit_buffer(hole).is_playing())
+                    return false;
+            return !s.open_buffer().is_playing() && !s.zan_buffer().is_playing() && !s.music_buffer().is_playing();
+        };
+        wait_until(quiet, 3000);
+        run_for(100); // the server's queue and the recorder's latency
     }
     bool playing() const { return w_.engine().accepts_strikes(); }
     int find(uint8_t flag, int except = -1) const
@@ -313,6 +328,7 @@ struct Heard {
     double length_ms = 0;
     int gaps = 0; // runs of 1 ms of zeros or more inside the sounds
     int64_t start = -1; // the frame where the first sound starts
+    std::vector<std::pair<int64_t, int64_t>> gap_at; // the frame where each gap starts, and its frames
 };
 
 // How many frames of a sound's beginning are missing where it was heard from `start` on:
@@ -354,6 +370,7 @@ Heard listen(const Recorder& rec, int64_t t_ns, int64_t until_ns)
                 start = f;
         } else if (zeros >= kRate / 1000 && last >= 0) {
             ++h.gaps;
+            h.gap_at.emplace_back(f - zeros, zeros);
         }
         zeros = 0;
         last = f;
@@ -541,6 +558,17 @@ int main(int argc, char* argv[])
                 both_heard += h.length_ms >= single_hit_ms + apart / 2;
             }
             ++count;
+            // Each input heard otherwise than as one sound without a gap, where it lies (seconds
+            // into the recording, and on the steady clock, as the device end's own traces are).
+            const bool silent_by_design = kind == Kind::Miss || kind == Kind::Yeti;
+            if (h.gaps > 0 || h.sounds != (silent_by_design ? 0 : 1)) {
+                std::printf("  %s at %.3f s (clock %.3f s): %d sounds, first after %.1f ms; gaps:", name(kind),
+                            static_cast<double>(rec.frame_at(e.t_ns)) / kRate, e.t_ns / 1e9, h.sounds, h.delay_ms);
+                for (const auto& [at, frames] : h.gap_at)
+                    std::printf(" %lld frames %.1f ms after the input;", static_cast<long long>(frames),
+                                (rec.time_of(at) - e.t_ns) / 1e6);
+                std::printf("\n");
+            }
             heard += h.sounds > 0;
             once += h.sounds == 1;
             gaps += h.gaps;
