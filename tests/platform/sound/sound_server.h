@@ -72,10 +72,15 @@ public:
     std::optional<QByteArray> sink_inputs() { return pactl({QStringLiteral("list"), QStringLiteral("sink-inputs")}); }
     // Records what the sink plays (its monitor), 16-bit stereo at 44.1 kHz, into `file`. At
     // 2 ms PipeWire runs its whole graph at a 2.9 ms cycle, which it does not always keep on a
-    // busy machine (a cycle of zeros for every stream): there it records at 10.
+    // busy machine (a cycle of zeros for every stream): there it records at 10. On PulseAudio
+    // the recorder's latency is the sink's too (the smallest any stream asks for):
+    // SOUND_TEST_RECORDER_MS sets it, to see how the stream fares on a sink that mixes further
+    // ahead, as a desktop's does when no program asks for a low latency.
     bool record(QProcess& parec, const QString& file)
     {
-        const QString latency = kind_ == Kind::PulseAudio ? QStringLiteral("2") : QStringLiteral("10");
+        const QString latency = kind_ == Kind::PulseAudio
+                                    ? qEnvironmentVariable("SOUND_TEST_RECORDER_MS", QStringLiteral("2"))
+                                    : QStringLiteral("10");
         parec.setProcessEnvironment(client_environment());
         parec.start(QStringLiteral("parec"),
                     {QStringLiteral("-d"), QStringLiteral("bench.monitor"), QStringLiteral("--raw"),
