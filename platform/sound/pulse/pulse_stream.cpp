@@ -316,8 +316,9 @@ int64_t PulseStream::keep_order(int64_t at)
 // server that does (PulseAudio) mixes the stream in again from where its sink plays and
 // drops what the stream had queued for the part of the sink's latency already mixed: there
 // a sound after a silence goes a margin past the playing moment, as every other. (Where the
-// sink mixes further ahead than the margin, PulseAudio plays such a sound without its start:
-// see "PulseAudio on a sink that mixes further ahead" in docs/PERFORMANCE.md.)
+// sink mixes further ahead than the margin, what its monitor records of such a sound lacks its
+// start; whether the sink's own output does is open: see "PulseAudio on a sink that mixes
+// further ahead" in docs/PERFORMANCE.md.)
 int64_t PulseStream::held_frame()
 {
     if (held_read_ < 0 || held_read_ > written_ || !stream_ready() || pa_stream_is_corked(stream_) != 1)
